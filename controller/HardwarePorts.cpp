@@ -1,0 +1,111 @@
+#include "controller/HardwarePorts.h"
+
+#include <sys/capability.h>
+#include <sys/io.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "controller/DisplayController.h"
+#include "controller/FatalError.h"
+#include "controller/PortPermission.h"
+
+namespace lcdcrt {
+
+namespace {
+
+// Real in/out instructions. Every access is checked against the granted ports first, so
+// a stray port number is refused with a message instead of a fault.
+class HardwarePorts final : public PortLibrary {
+  public:
+    std::uint32_t in(std::int32_t port, Width width) override {
+        const auto p = checked(port, width);
+        switch (width) {
+            case Width::Byte:
+                return inb(p);
+            case Width::Word:
+                return inw(p);
+            case Width::Long:
+                return inl(p);
+        }
+        return 0;
+    }
+
+    void out(std::int32_t port, Width width, std::uint32_t value) override {
+        const auto p = checked(port, width);
+        switch (width) {
+            case Width::Byte:
+                outb(static_cast<unsigned char>(value), p);
+                break;
+            case Width::Word:
+                outw(static_cast<unsigned short>(value), p);
+                break;
+            case Width::Long:
+                outl(value, p);
+                break;
+        }
+    }
+
+  private:
+    static unsigned short checked(std::int32_t port, Width width) {
+        if (!withinControllerPorts(port, width)) {
+            throw FatalError("refused a " + std::to_string(static_cast<int>(width)) +
+                             "-byte access to port " + std::to_string(port) +
+                             ": only the display controller ports 0x3d6-0x3d7 may be used");
+        }
+        return static_cast<unsigned short>(port);
+    }
+};
+
+std::string readLockdownText() {
+    std::ifstream file(kLockdownFile);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string programPath() {
+    std::array<char, 4096> path{};
+    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size() - 1);
+    return length > 0 ? std::string(path.data(), static_cast<std::size_t>(length)) : "lcdcrt";
+}
+
+// Empties the permitted, effective and inheritable sets (and with them the ambient set).
+int dropCapabilities() {
+    cap_t none = cap_init();
+    if (none == nullptr) {
+        return errno;
+    }
+    const int result = cap_set_proc(none) == 0 ? 0 : errno;
+    cap_free(none);
+    return result;
+}
+
+}  // namespace
+
+PortGrant acquirePortAccess() {
+    PortGrant grant;
+    if (ioperm(kIndexPort, 2, 1) != 0) {
+        const int error = errno;
+        grant.refusal = portRefusalMessage(error, readLockdownText(), programPath());
+    }
+    if (const int error = dropCapabilities(); error != 0) {
+        grant.refusal = std::string("cannot give up the program's capabilities: ") +
+                        std::strerror(error) + "; refusing to touch the display controller";
+    }
+    return grant;
+}
+
+Module1::Binder bindHardwarePorts(PortGrant grant) {
+    return [grant = std::move(grant)]() -> PortLibrary& {
+        if (!grant.refusal.empty()) {
+            throw FatalError(grant.refusal);
+        }
+        static HardwarePorts ports;
+        return ports;
+    };
+}
+
+}  // namespace lcdcrt

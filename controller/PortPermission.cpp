@@ -1,0 +1,50 @@
+#include "controller/PortPermission.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "controller/DisplayController.h"
+
+namespace lcdcrt {
+
+namespace {
+
+constexpr std::string_view kPorts = "the display controller ports 0x3d6-0x3d7";
+
+// The mode in brackets, or empty when the text names none.
+std::string_view lockdownMode(std::string_view text) {
+    const auto open = text.find('[');
+    const auto close = text.find(']', open);
+    if (open == std::string_view::npos || close == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(open + 1, close - open - 1);
+}
+
+}  // namespace
+
+bool withinControllerPorts(std::int32_t port, Width width) {
+    const std::int64_t last = std::int64_t{port} + static_cast<int>(width) - 1;
+    return port >= kIndexPort && last <= kDataPort;
+}
+
+std::string portRefusalMessage(int errnum, std::string_view lockdownText,
+                               std::string_view program) {
+    const std::string_view mode = lockdownMode(lockdownText);
+    if (!mode.empty() && mode != "none") {
+        return std::string("cannot open ") + std::string(kPorts) + ": the kernel is locked down (" +
+               std::string(mode) +
+               " mode, for example by Secure Boot), and no permission can lift that";
+    }
+    std::string message =
+        std::string("cannot open ") + std::string(kPorts) + ": " + std::strerror(errnum);
+    if (errnum == EPERM) {
+        message +=
+            "; give the program the capability to use them, once, with: sudo setcap "
+            "cap_sys_rawio+ep " +
+            std::string(program);
+    }
+    return message;
+}
+
+}  // namespace lcdcrt

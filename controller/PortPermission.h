@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "controller/PortLibrary.h"
+
+namespace lcdcrt {
+
+// Where the kernel says whether it is locked down, e.g. "[none] integrity confidentiality".
+inline constexpr const char* kLockdownFile = "/sys/kernel/security/lockdown";
+
+// True when an access of `width` bytes at `port` stays within 0x3D6-0x3D7, the only
+// ports the program is granted and the only ones it may touch.
+bool withinControllerPorts(std::int32_t port, Width width);
+
+// What to tell the user when the ports were refused with `errnum`. `lockdownText` is the
+// content of the lockdown file (empty if it could not be read); a kernel in any mode but
+// [none] refuses port access whatever the permission, so the remedy differs.
+// `program` is the executable's path, for the command that grants the capability.
+std::string portRefusalMessage(int errnum, std::string_view lockdownText, std::string_view program);
+
+}  // namespace lcdcrt

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+#include "controller/PortPermission.h"
+
+namespace lcdcrt {
+namespace {
+
+TEST(PortPermission, OnlyAccessesWithinTheTwoControllerPortsAreAllowed) {
+    EXPECT_TRUE(withinControllerPorts(0x3D6, Width::Byte));
+    EXPECT_TRUE(withinControllerPorts(0x3D7, Width::Byte));
+    EXPECT_TRUE(withinControllerPorts(0x3D6, Width::Word));
+    EXPECT_FALSE(withinControllerPorts(0x3D7, Width::Word));
+    EXPECT_FALSE(withinControllerPorts(0x3D6, Width::Long));
+    EXPECT_FALSE(withinControllerPorts(0x3D5, Width::Byte));
+    EXPECT_FALSE(withinControllerPorts(0x3D8, Width::Byte));
+    EXPECT_FALSE(withinControllerPorts(0x7FFFFFFF, Width::Long));
+}
+
+TEST(PortPermission, RefusalMessageNamesPortsReasonAndRemedy) {
+    struct Case {
+        int errnum;
+        std::string lockdown;
+        std::string mustSay;
+        std::string mustNotSay;
+    };
+    const Case cases[] = {
+        {EPERM, "[none] integrity confidentiality\n", "setcap cap_sys_rawio+ep /usr/bin/lcdcrt",
+         "locked down"},
+        {EPERM, "", "Operation not permitted", "locked down"},
+        {EPERM, "none [integrity] confidentiality\n", "locked down (integrity mode", "setcap"},
+        {EPERM, "none integrity [confidentiality]\n", "no permission can lift", "setcap"},
+        {EINVAL, "[none] integrity confidentiality\n", "Invalid argument", "setcap"},
+    };
+    for (const Case& c : cases) {
+        const std::string message = portRefusalMessage(c.errnum, c.lockdown, "/usr/bin/lcdcrt");
+        EXPECT_NE(message.find("0x3d6-0x3d7"), std::string::npos) << message;
+        EXPECT_NE(message.find(c.mustSay), std::string::npos) << message;
+        EXPECT_EQ(message.find(c.mustNotSay), std::string::npos) << message;
+    }
+}
+
+}  // namespace
+}  // namespace lcdcrt
