@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "controller/PortLibrary.h"
+
+namespace lcdcrt {
+
+// 26 signed 16-bit slots, each a register word (low byte the register index, high byte
+// its value) or the end marker -1. Slot 19 is never filled and goes out as 0x0000.
+using RegisterTable = std::array<std::int16_t, 26>;
+
+inline constexpr std::int16_t kEndMarker = -1;
+
+// The LCD profile with `panelWord` in slot 13 (register 0x56).
+RegisterTable lcdTable(std::int16_t panelWord);
+
+// The CRT profile.
+RegisterTable crtTable();
+
+// Writes slots from 0 upwards, one register word each, while the slot number is below 20
+// or the slot holds a value below -1; with the end marker in slot 20 that is exactly
+// slots 0 to 19. Throws FatalError instead of reading past the last slot.
+void writeRegisterTable(PortLibrary& ports, const RegisterTable& table);
+
+}  // namespace lcdcrt
