@@ -1,0 +1,46 @@
+#include "app/SimulatorSettings.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "controller/FatalError.h"
+
+namespace lcdcrt {
+
+namespace {
+
+// A whole number in C notation (decimal, 0x hex or 0 octal) no larger than `limit`.
+unsigned long readNumber(const char* variable, const char* text, unsigned long limit) {
+    char* end = nullptr;
+    errno = 0;
+    const unsigned long value = std::strtoul(text, &end, 0);
+    if (end == text || *end != '\0' || errno != 0 || text[0] == '-' || value > limit) {
+        throw FatalError(std::string(variable) + "=\"" + text + "\" is not a number from 0 to " +
+                         std::to_string(limit));
+    }
+    return value;
+}
+
+}  // namespace
+
+SimulatorSettings readSimulatorSettings() {
+    SimulatorSettings settings;
+    if (const char* id = std::getenv("LCDCRT_SIM_ID")) {
+        settings.identity = static_cast<std::uint8_t>(readNumber("LCDCRT_SIM_ID", id, 0xFF));
+    }
+    if (const char* after = std::getenv("LCDCRT_SIM_EXIT_AFTER")) {
+        settings.exitAfter = readNumber("LCDCRT_SIM_EXIT_AFTER", after, 1'000'000'000);
+    }
+    if (const char* path = std::getenv("LCDCRT_SIM_LOG"); path != nullptr && *path != '\0') {
+        settings.log = std::fopen(path, "w");
+        if (settings.log == nullptr) {
+            throw FatalError(std::string("cannot write the port log LCDCRT_SIM_LOG=\"") + path +
+                             "\": " + std::strerror(errno));
+        }
+    }
+    return settings;
+}
+
+}  // namespace lcdcrt

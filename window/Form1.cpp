@@ -1,0 +1,137 @@
+#include "window/Form1.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <exception>
+#include <utility>
+
+#include "controller/DisplayController.h"
+#include "profiles/LeadingNumber.h"
+#include "profiles/PanelWord.h"
+#include "profiles/RegisterTable.h"
+#include "window/ExitStatus.h"
+#include "window/FatalErrorReport.h"
+#include "window/Layout.h"
+
+namespace lcdcrt {
+
+namespace {
+
+const QString kTitleNone = QStringLiteral(" ");
+const QString kTitleLcd = QStringLiteral("LCD_T");
+const QString kTitleCrt = QStringLiteral("CRT");
+
+}  // namespace
+
+Form1::Form1(PortLibrary& ports, std::string commandLine)
+    : Command1(new QPushButton(QStringLiteral("LCD>CRT>(&7)"), this)),
+      Command2(new QPushButton(QStringLiteral("END (&6)"), this)),
+      ports_(ports),
+      commandLine_(std::move(commandLine)),
+      left_(kFormClientArea.left),
+      top_(kFormClientArea.top) {
+    setObjectName(QStringLiteral("Form1"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    setWindowTitle(kTitleNone);
+    setFixedSize(twipsToPixels(kFormClientArea.width), twipsToPixels(kFormClientArea.height));
+    move(twipsToPixels(left_), twipsToPixels(top_));
+    for (auto [button, rect] : {std::pair{Command1, kCommand1Rect}, {Command2, kCommand2Rect}}) {
+        button->setGeometry(twipsToPixels(rect.left), twipsToPixels(rect.top),
+                            twipsToPixels(rect.width), twipsToPixels(rect.height));
+        button->setAutoDefault(false);
+    }
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+}
+
+void Form1::Form_Load() {
+    runHandler([this] {
+        if (!probeController(ports_)) {
+            end(kExitControllerAbsent);
+            return;
+        }
+        const float screenWidth = pixelsToTwips(screen()->geometry().width());
+        const float screenHeight = pixelsToTwips(screen()->geometry().height());
+        setLeft((screenWidth - outerWidth()) / 2);
+        setTop((screenHeight - outerHeight()) / 2);
+        Command1_Click();
+    });
+}
+
+void Form1::Command1_Click() {
+    runHandler([this] {
+        const QString title = windowTitle();
+        if (title == kTitleNone) {
+            SwitchToLcd();
+            setWindowTitle(kTitleLcd);
+            setWindowState(windowState() | Qt::WindowMinimized);
+        } else if (title == kTitleCrt) {
+            SwitchToLcd();
+            setWindowTitle(kTitleLcd);
+        } else if (title == kTitleLcd) {
+            SwitchToCrt();
+            setWindowTitle(kTitleCrt);
+        }
+    });
+}
+
+void Form1::Command2_Click() {
+    runHandler([this] { end(kExitEnded); });
+}
+
+void Form1::SwitchToLcd() {
+    // The panel value goes through the tag as text and is read back from it, so the word
+    // written is exactly what the text says.
+    tag_ = numberToText(panelValue(commandLine_));
+    writeRegisterTable(ports_, lcdTable(panelWord(tag_, commandLine_)));
+}
+
+void Form1::SwitchToCrt() {
+    writeRegisterTable(ports_, crtTable());
+}
+
+float Form1::outerWidth() const {
+    return pixelsToTwips(frameGeometry().width());
+}
+
+float Form1::outerHeight() const {
+    return pixelsToTwips(frameGeometry().height());
+}
+
+void Form1::setLeft(float twips) {
+    left_ = twips;
+    move(twipsToPixels(left_), twipsToPixels(top_));
+}
+
+void Form1::setTop(float twips) {
+    top_ = twips;
+    move(twipsToPixels(left_), twipsToPixels(top_));
+}
+
+// Handlers run from the event loop must not let an exception reach it; this is where
+// every error of a handler ends. Once the program has ended, no handler runs again.
+template <typename Handler>
+void Form1::runHandler(Handler&& handler) {
+    if (endStatus_) {
+        return;
+    }
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        end(reportFatalError(error.what()));
+    } catch (...) {
+        end(reportFatalError("unexpected error"));
+    }
+}
+
+void Form1::end(int status) {
+    if (endStatus_) {
+        return;
+    }
+    endStatus_ = status;
+    QCoreApplication::exit(status);
+}
+
+}  // namespace lcdcrt

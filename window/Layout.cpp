@@ -1,0 +1,15 @@
+#include "window/Layout.h"
+
+#include <cmath>
+
+namespace lcdcrt {
+
+int twipsToPixels(float twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+float pixelsToTwips(int pixels) {
+    return static_cast<float>(pixels) * kTwipsPerPixel;
+}
+
+}  // namespace lcdcrt
