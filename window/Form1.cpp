@@ -4,12 +4,15 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <exception>
+#include <tuple>
 #include <utility>
 
 #include "controller/DisplayController.h"
 #include "profiles/LeadingNumber.h"
 #include "profiles/PanelWord.h"
 #include "profiles/RegisterTable.h"
+#include "window/Appearance.h"
+#include "window/EnterClicksButton.h"
 #include "window/ExitStatus.h"
 #include "window/FatalErrorReport.h"
 #include "window/Layout.h"
@@ -32,16 +35,20 @@ Form1::Form1(PortLibrary& ports, std::string commandLine)
       left_(kFormClientArea.left),
       top_(kFormClientArea.top) {
     setObjectName(QStringLiteral("Form1"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2->setObjectName(QStringLiteral("Command2"));
     setWindowTitle(kTitleNone);
-    setFixedSize(twipsToPixels(kFormClientArea.width), twipsToPixels(kFormClientArea.height));
+    setWindowIcon(programIcon());
+    setFixedSize(twipsToPixels(kFormClientArea).size());
     move(twipsToPixels(left_), twipsToPixels(top_));
-    for (auto [button, rect] : {std::pair{Command1, kCommand1Rect}, {Command2, kCommand2Rect}}) {
-        button->setGeometry(twipsToPixels(rect.left), twipsToPixels(rect.top),
-                            twipsToPixels(rect.width), twipsToPixels(rect.height));
+    auto* const enterClicks = new EnterClicksButton(this);
+    for (auto [button, name, rect] :
+         {std::tuple{Command1, "Command1", kCommand1Rect}, {Command2, "Command2", kCommand2Rect}}) {
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(twipsToPixels(rect));
+        button->setFont(buttonFont());
         button->setAutoDefault(false);
+        button->installEventFilter(enterClicks);
     }
+    setTabOrder(Command1, Command2);  // and so Command1 has the focus first
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 }

@@ -12,4 +12,9 @@ float pixelsToTwips(int pixels) {
     return static_cast<float>(pixels) * kTwipsPerPixel;
 }
 
+QRect twipsToPixels(const TwipsRect& rect) {
+    return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
+            twipsToPixels(rect.height)};
+}
+
 }  // namespace lcdcrt

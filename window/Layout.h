@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 namespace lcdcrt {
 
 // The window is laid out in twips (1/1440 inch), 15 to a logical pixel at 96 dpi.
@@ -14,6 +16,9 @@ struct TwipsRect {
     float width;
     float height;
 };
+
+// Left, top, width and height each rounded on their own, as a single length is.
+QRect twipsToPixels(const TwipsRect& rect);
 
 // Form1's client area at its design-time place; start-up centres the window.
 inline constexpr TwipsRect kFormClientArea{360.0F, 795.0F, 1920.0F, 1215.0F};

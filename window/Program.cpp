@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "window/Appearance.h"
 #include "window/ExitStatus.h"
 #include "window/FatalErrorReport.h"
 #include "window/Form1.h"
@@ -58,6 +59,7 @@ int runProgram(const char* programName, std::string commandLine, PortLibrary& po
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("lcdcrt"));
     QApplication::setApplicationVersion(QStringLiteral(LCDCRT_VERSION_TEXT));
+    QApplication::setWindowIcon(programIcon());
 
     Form1 form(ports, std::move(commandLine));
     form.Form_Load();
