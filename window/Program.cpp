@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <utility>
 
-#include "window/Appearance.h"
 #include "window/ExitStatus.h"
 #include "window/FatalErrorReport.h"
 #include "window/Form1.h"
@@ -59,7 +58,6 @@ int runProgram(const char* programName, std::string commandLine, PortLibrary& po
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("lcdcrt"));
     QApplication::setApplicationVersion(QStringLiteral(LCDCRT_VERSION_TEXT));
-    QApplication::setWindowIcon(programIcon());
 
     Form1 form(ports, std::move(commandLine));
     form.Form_Load();
