@@ -144,20 +144,10 @@ TEST(Form1Icon, IsThe32PixelCubesLetteredInCyanOnBlueAndWhite) {
     const QColor black(0x00, 0x00, 0x00);
     const QColor cyan(0x00, 0xFF, 0xFF);
     const Case cases[] = {
-        {"sky, top left", {0, 0}, blue},
-        {"sky, top right", {31, 0}, blue},
-        {"ground, bottom left", {0, 31}, white},
-        {"ground, bottom right", {31, 31}, white},
-        {"top cube's top face", {15, 4}, white},
-        {"L's stem", {12, 8}, cyan},
-        {"L's foot", {17, 15}, cyan},
-        {"L has no top bar", {17, 8}, black},
-        {"C's back", {4, 24}, cyan},
-        {"C's top", {9, 21}, cyan},
-        {"C is open on the right", {9, 24}, black},
-        {"D's stem", {19, 24}, cyan},
-        {"D's bow", {24, 24}, cyan},
-        {"D's counter", {21, 24}, black},
+        {"sky, top left", {0, 0}, blue}, {"ground, bottom left", {0, 31}, white},
+        {"L's stem", {12, 8}, cyan},     {"L has no top bar", {17, 8}, black},
+        {"C's back", {4, 24}, cyan},     {"C is open on the right", {9, 24}, black},
+        {"D's stem", {19, 24}, cyan},    {"D's counter", {21, 24}, black},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(image.pixelColor(c.pixel), c.colour) << c.name;
