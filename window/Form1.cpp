@@ -38,7 +38,7 @@ Form1::Form1(PortLibrary& ports, std::string commandLine)
     setWindowTitle(kTitleNone);
     setWindowIcon(programIcon());
     setFixedSize(twipsToPixels(kFormClientArea).size());
-    move(twipsToPixels(left_), twipsToPixels(top_));
+    applyPosition();
     auto* const enterClicks = new EnterClicksButton(this);
     for (auto [button, name, rect] :
          {std::tuple{Command1, "Command1", kCommand1Rect}, {Command2, "Command2", kCommand2Rect}}) {
@@ -109,11 +109,16 @@ float Form1::outerHeight() const {
 
 void Form1::setLeft(float twips) {
     left_ = twips;
-    move(twipsToPixels(left_), twipsToPixels(top_));
+    applyPosition();
 }
 
 void Form1::setTop(float twips) {
     top_ = twips;
+    applyPosition();
+}
+
+// The twips stay exact; the window itself can only stand on whole pixels.
+void Form1::applyPosition() {
     move(twipsToPixels(left_), twipsToPixels(top_));
 }
 

@@ -48,6 +48,7 @@ class Form1 final : public QWidget {
     template <typename Handler>
     void runHandler(Handler&& handler);
     void end(int status);
+    void applyPosition();
 
     PortLibrary& ports_;
     const std::string commandLine_;
