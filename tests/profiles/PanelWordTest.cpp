@@ -31,18 +31,14 @@ TEST(PanelWord, PutsTheParameterInTheHighByteOfRegister0x56) {
     }
 }
 
+// 126, -131, 0.5 and 1e400 are refused the same way end to end, in the fault matrix.
 TEST(PanelWord, RefusesParametersBeforeAnythingIsWritten) {
-    const std::string outOfRange = "\" is out of range (-130 to 125)";
     const std::string notWhole = "\" is not a whole number from -130 to 125";
     const struct {
         std::string commandLine;
         std::string message;
     } cases[] = {
-        {"126", "panel parameter \"126" + outOfRange},
-        {"-131", "panel parameter \"-131" + outOfRange},
-        {"0.5", "panel parameter \"0.5" + notWhole},
         {"0.005859375", "panel parameter \"0.005859375" + notWhole},  // 599.5 rounds to 600
-        {"1e400", "number \"1e400\" is too large"},
         {"1e307", "panel parameter \"1e307\" is too large"},
         {"126\t\"\\" + std::string(50, 'x') + "\xff", "panel parameter \"126\\t\\\"\\\\" +
                                                           std::string(34, 'x') +
