@@ -7,11 +7,31 @@ namespace lcdcrt {
 Module1::Module1(Binder binder) : binder_(std::move(binder)) {}
 
 std::uint32_t Module1::in(std::int32_t port, Width width) {
-    return library().in(port, width);
+    return libraryInSequence().in(port, width);
 }
 
 void Module1::out(std::int32_t port, Width width, std::uint32_t value) {
-    library().out(port, width, value);
+    libraryInSequence().out(port, width, value);
+}
+
+void Module1::beginSequence() {
+    ++sequenceDepth_;
+}
+
+void Module1::endSequence() {
+    if (--sequenceDepth_ == 0 && sequenceBegun_) {
+        sequenceBegun_ = false;
+        library().endSequence();
+    }
+}
+
+PortLibrary& Module1::libraryInSequence() {
+    PortLibrary& bound = library();
+    if (sequenceDepth_ > 0 && !sequenceBegun_) {
+        bound.beginSequence();
+        sequenceBegun_ = true;
+    }
+    return bound;
 }
 
 PortLibrary& Module1::library() {

@@ -17,6 +17,12 @@ class PortLibrary {
     virtual std::uint32_t in(std::int32_t port, Width width) = 0;
     virtual void out(std::int32_t port, Width width, std::uint32_t value) = 0;
 
+    // Brackets accesses that belong together (the probe and the table after it, or one
+    // table): an implementation may hold the controller for itself from begin to end, and
+    // end reports what could not be completed. Sequences do not nest.
+    virtual void beginSequence() {}
+    virtual void endSequence() {}
+
     std::uint8_t DlPortReadPortUchar(std::int32_t port);
     std::uint16_t DlPortReadPortUshort(std::int32_t port);
     std::uint32_t DlPortReadPortUlong(std::int32_t port);

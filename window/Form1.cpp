@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "controller/DisplayController.h"
+#include "controller/PortSequence.h"
 #include "profiles/LeadingNumber.h"
 #include "profiles/PanelWord.h"
 #include "profiles/RegisterTable.h"
@@ -123,14 +124,17 @@ void Form1::applyPosition() {
 }
 
 // Handlers run from the event loop must not let an exception reach it; this is where
-// every error of a handler ends. Once the program has ended, no handler runs again.
+// every error of a handler ends. Each handler's accesses form one sequence on the
+// controller. Once the program has ended, no handler runs again.
 template <typename Handler>
 void Form1::runHandler(Handler&& handler) {
     if (endStatus_) {
         return;
     }
     try {
+        PortSequence sequence(ports_);
         handler();
+        sequence.finish();
     } catch (const std::exception& error) {
         end(reportFatalError(error.what()));
     } catch (...) {
