@@ -33,12 +33,11 @@ SimulatorSettings readSimulatorSettings() {
     if (const char* after = std::getenv("LCDCRT_SIM_EXIT_AFTER")) {
         settings.exitAfter = readNumber("LCDCRT_SIM_EXIT_AFTER", after, 1'000'000'000);
     }
-    if (const char* path = std::getenv("LCDCRT_SIM_LOG"); path != nullptr && *path != '\0') {
-        settings.log = std::fopen(path, "w");
-        if (settings.log == nullptr) {
-            throw FatalError(std::string("cannot write the port log LCDCRT_SIM_LOG=\"") + path +
-                             "\": " + std::strerror(errno));
-        }
+    if (const char* path = std::getenv("LCDCRT_SIM_LOG")) {
+        settings.logPath = path;
+    }
+    if (const char* path = std::getenv("LCDCRT_SIM_STATE")) {
+        settings.statePath = path;
     }
     return settings;
 }

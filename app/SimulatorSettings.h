@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
+#include <string>
 
 #include "controller/DisplayController.h"
 
@@ -11,10 +11,12 @@ namespace lcdcrt {
 //   LCDCRT_SIM_ID          what register 0x45 reads (default 0x80, the expected controller)
 //   LCDCRT_SIM_LOG         the file the port log goes to (default: standard error)
 //   LCDCRT_SIM_EXIT_AFTER  end with status 0 right after this many port accesses
+//   LCDCRT_SIM_STATE       a file that keeps the registers from one run to the next
 struct SimulatorSettings {
     std::uint8_t identity = kProbeIdentity;
-    std::FILE* log = stderr;
+    std::string logPath;          // empty: standard error
     unsigned long exitAfter = 0;  // 0: never
+    std::string statePath;        // empty: every run starts at power-on
 };
 
 // Throws FatalError naming the variable whose value is unusable.

@@ -1,18 +1,39 @@
-#include <cstdio>
+#include <exception>
 
-#include "app/CommandLine.h"
+#include "app/WindowChild.h"
+#include "app/WindowProgram.h"
+#include "console/Command.h"
+#include "console/ConsoleModes.h"
+#include "console/TextOutput.h"
+#include "controller/ControllerHold.h"
 #include "controller/HardwarePorts.h"
+#include "controller/HeldPorts.h"
 #include "controller/Module1.h"
-#include "window/Program.h"
 
-// lcdcrt on the real display controller.
+// lcdcrt on the real display controller. This program alone holds the port grant: it
+// links no window code, runs the console modes itself and, for the window, starts the
+// window program without port access and keeps the ports for it.
 int main(int argc, char** argv) {
-    const std::string text = lcdcrt::joinArguments(argc, argv);
-    if (const auto answer = lcdcrt::informationRequest(text, "lcdcrt")) {
-        std::fputs(answer->c_str(), stdout);
-        return 0;
+    lcdcrt::guardStandardStreams();
+    try {
+        const lcdcrt::Command command = lcdcrt::readCommand(argc, argv, "lcdcrt");
+        if (command.mode == lcdcrt::Command::Mode::Help) {
+            lcdcrt::writeText(stdout, lcdcrt::helpText("lcdcrt"), "to standard output");
+            return 0;
+        }
+        if (command.mode == lcdcrt::Command::Mode::Version) {
+            lcdcrt::writeText(stdout, lcdcrt::versionText("lcdcrt"), "to standard output");
+            return 0;
+        }
+        // Take the ports, then give up every capability.
+        lcdcrt::Module1 hardware(lcdcrt::bindHardwarePorts(lcdcrt::acquirePortAccess()));
+        lcdcrt::HeldPorts ports(hardware, lcdcrt::ControllerHold::kLockFile);
+        if (command.mode == lcdcrt::Command::Mode::Window) {
+            return lcdcrt::runWindowChild(lcdcrt::windowProgramPath("lcdcrt-window"), argv, ports);
+        }
+        lcdcrt::Module1 program([&]() -> lcdcrt::PortLibrary& { return ports; });
+        return lcdcrt::runConsoleMode(command, program);
+    } catch (const std::exception& error) {
+        return lcdcrt::reportFatalErrorText(error.what());
     }
-    // Before anything else runs: take the ports, then give up every capability.
-    lcdcrt::Module1 ports(lcdcrt::bindHardwarePorts(lcdcrt::acquirePortAccess()));
-    return lcdcrt::runProgram(argv[0], text, ports);
 }

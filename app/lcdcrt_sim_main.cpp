@@ -1,36 +1,44 @@
-#include <cstdio>
-#include <cstdlib>
+#include <unistd.h>
 
-#include "app/CommandLine.h"
+#include <cerrno>
+#include <cstring>
+#include <exception>
+#include <string>
+
+#include "app/SimulatorPorts.h"
 #include "app/SimulatorSettings.h"
+#include "app/WindowProgram.h"
+#include "console/Command.h"
+#include "console/ConsoleModes.h"
+#include "console/TextOutput.h"
+#include "controller/FatalError.h"
 #include "controller/Module1.h"
-#include "controller/SimulatedController.h"
-#include "window/FatalErrorReport.h"
-#include "window/Program.h"
 
-// lcdcrt on a simulated display controller, logging every port access it makes.
+// lcdcrt on a simulated display controller, logging every port access it makes. The
+// console modes run here; the window is the window program, which this process becomes.
 int main(int argc, char** argv) {
-    const std::string text = lcdcrt::joinArguments(argc, argv);
-    if (const auto answer = lcdcrt::informationRequest(text, "lcdcrt-sim")) {
-        std::fputs(answer->c_str(), stdout);
-        return 0;
-    }
-    lcdcrt::SimulatorSettings settings;
+    lcdcrt::guardStandardStreams();
     try {
-        settings = lcdcrt::readSimulatorSettings();
-    } catch (const std::exception& error) {
-        return lcdcrt::reportFatalError(error.what());
-    }
-
-    lcdcrt::SimulatedController chip(settings.identity);
-    unsigned long accesses = 0;
-    chip.setObserver([&](const lcdcrt::PortAccess& access) {
-        std::fprintf(settings.log, "%s\n", lcdcrt::toAnnotatedText(access).c_str());
-        std::fflush(settings.log);
-        if (++accesses == settings.exitAfter) {
-            std::_Exit(0);
+        const lcdcrt::Command command = lcdcrt::readCommand(argc, argv, "lcdcrt-sim");
+        if (command.mode == lcdcrt::Command::Mode::Help) {
+            lcdcrt::writeText(stdout, lcdcrt::helpText("lcdcrt-sim"), "to standard output");
+            return 0;
         }
-    });
-    lcdcrt::Module1 ports([&]() -> lcdcrt::PortLibrary& { return chip; });
-    return lcdcrt::runProgram(argv[0], text, ports);
+        if (command.mode == lcdcrt::Command::Mode::Version) {
+            lcdcrt::writeText(stdout, lcdcrt::versionText("lcdcrt-sim"), "to standard output");
+            return 0;
+        }
+        const lcdcrt::SimulatorSettings settings = lcdcrt::readSimulatorSettings();
+        if (command.mode == lcdcrt::Command::Mode::Window) {
+            const std::string window = lcdcrt::windowProgramPath("lcdcrt-sim-window");
+            execv(window.c_str(), argv);
+            throw lcdcrt::FatalError("cannot start the window program " + window + ": " +
+                                     std::strerror(errno));
+        }
+        lcdcrt::SimulatorPorts simulator(settings);
+        lcdcrt::Module1 ports([&]() -> lcdcrt::PortLibrary& { return simulator.ports(); });
+        return lcdcrt::runConsoleMode(command, ports);
+    } catch (const std::exception& error) {
+        return lcdcrt::reportFatalErrorText(error.what());
+    }
 }

@@ -20,8 +20,14 @@ inline constexpr std::uint8_t kProbeIdentity = 0x80;
 // One 16-bit write of `word` to the index port: no read-back, no delay.
 void writeRegisterWord(PortLibrary& ports, std::uint16_t word);
 
-// Selects register 0x45 and reads it once: true only on exactly 0x80. No retry, and the
-// index port is left as the probe set it.
+// Selects register 0x45 and reads it once: what it reads, no retry. The index port is
+// left as the probe set it.
+std::uint8_t readProbeRegister(PortLibrary& ports);
+
+// The probe: true only when register 0x45 reads exactly 0x80.
 bool probeController(PortLibrary& ports);
+
+// Selects `index` with a byte write to the index port and reads the register once.
+std::uint8_t readRegister(PortLibrary& ports, std::uint8_t index);
 
 }  // namespace lcdcrt

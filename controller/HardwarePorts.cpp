@@ -98,6 +98,10 @@ PortGrant acquirePortAccess() {
     return grant;
 }
 
+void giveUpPortAccess() {
+    ioperm(kIndexPort, 2, 0);
+}
+
 Module1::Binder bindHardwarePorts(PortGrant grant) {
     return [grant = std::move(grant)]() -> PortLibrary& {
         if (!grant.refusal.empty()) {

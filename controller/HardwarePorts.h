@@ -17,6 +17,10 @@ struct PortGrant {
 // in main, before any other library code and before any thread exists.
 PortGrant acquirePortAccess();
 
+// Gives the grant back, as a process about to run code that must not reach the ports
+// does; giving up needs no privilege.
+void giveUpPortAccess();
+
 // Binds the real ports: the first port call raises the refusal, if there was one.
 Module1::Binder bindHardwarePorts(PortGrant grant);
 

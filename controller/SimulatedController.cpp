@@ -1,5 +1,6 @@
 #include "controller/SimulatedController.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace lcdcrt {
@@ -20,6 +21,18 @@ void SimulatedController::out(std::int32_t port, Width width, std::uint32_t valu
         writeByte(port + k, static_cast<std::uint8_t>(value >> (8 * k)));
     }
     record({PortAccess::Direction::Out, port, width, value});
+}
+
+SimulatedController::State SimulatedController::state() const {
+    State state{};
+    state[0] = index_;
+    std::ranges::copy(registers_, state.begin() + 1);
+    return state;
+}
+
+void SimulatedController::setState(const State& state) {
+    index_ = state[0];
+    std::ranges::copy(state.begin() + 1, state.end(), registers_.begin());
 }
 
 void SimulatedController::setObserver(Observer observer) {

@@ -25,6 +25,11 @@ class SimulatedController final : public PortLibrary {
     std::uint32_t in(std::int32_t port, Width width) override;
     void out(std::int32_t port, Width width, std::uint32_t value) override;
 
+    // The index register followed by the 256 registers: what a state file keeps.
+    using State = std::array<std::uint8_t, 257>;
+    State state() const;
+    void setState(const State& state);
+
     const std::vector<PortAccess>& log() const { return log_; }
     std::uint8_t registerValue(std::uint8_t index) const { return registers_[index]; }
 

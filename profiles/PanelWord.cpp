@@ -7,6 +7,7 @@
 #include "controller/FatalError.h"
 #include "profiles/LeadingNumber.h"
 #include "profiles/QuotedText.h"
+#include "profiles/RegisterTable.h"
 
 namespace lcdcrt {
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr double kPanelScale = 256;
 constexpr double kPanelBase = 0x256;
-constexpr unsigned kPanelRegister = 0x56;
 
 // The whole parameters whose word fits in 16 bits: -130 * 256 + 598 = -32682 is the
 // lowest, 125 * 256 + 598 = 32598 the highest.

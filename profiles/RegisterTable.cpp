@@ -15,9 +15,6 @@ namespace {
 // high byte its value (0x7F1C sets register 0x1C to 0x7F).
 using ProfileWords = std::array<std::uint16_t, 19>;
 
-// Slot 13 sets register 0x56; the LCD profile's word there is the panel word.
-constexpr std::size_t kPanelSlot = 13;
-
 constexpr ProfileWords kLcdWords = {
     0x0019, 0xA01B, 0x7F1C, 0x001D, 0x0530, 0x1431, 0x1332, 0xC64F, 0x0050, 0xC651,
     0x4252, 0x2053, 0xC854, 0x0056, 0x0057, 0xEF64, 0x0765, 0x1C6C, 0x2472,
@@ -28,15 +25,12 @@ constexpr ProfileWords kCrtWords = {
     0x4252, 0x0053, 0x3A54, 0x0056, 0x0357, 0xEF64, 0x0765, 0x1C6C, 0x0472,
 };
 
-// Slots below this are written whatever they hold; slot 19 is never filled.
-constexpr std::size_t kFixedSlots = 20;
-
 RegisterTable tableOf(const ProfileWords& words) {
     RegisterTable table{};
     // Words above 0x7FFF keep their bit pattern as negative slots.
     std::ranges::transform(words, table.begin(),
                            [](std::uint16_t word) { return static_cast<std::int16_t>(word); });
-    table[kFixedSlots] = kEndMarker;
+    table[kWrittenSlots] = kEndMarker;
     return table;
 }
 
@@ -64,7 +58,7 @@ void writeRegisterTable(PortLibrary& ports, const RegisterTable& table) {
     for (std::size_t slot = 0;; ++slot) {
         // Both conditions are taken on every pass, so the slot is read even when its
         // number alone already says to go on.
-        const bool fixed = slot < kFixedSlots;
+        const bool fixed = slot < kWrittenSlots;
         const bool continued = slotAt(table, slot) < kEndMarker;
         if (!fixed && !continued) {
             return;

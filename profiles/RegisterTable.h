@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "controller/PortLibrary.h"
@@ -12,6 +13,12 @@ namespace lcdcrt {
 using RegisterTable = std::array<std::int16_t, 26>;
 
 inline constexpr std::int16_t kEndMarker = -1;
+
+// The writer issues slots 0 to 19; slot 13 of the LCD profile is the panel word, which
+// sets register 0x56.
+inline constexpr std::size_t kWrittenSlots = 20;
+inline constexpr std::size_t kPanelSlot = 13;
+inline constexpr std::uint8_t kPanelRegister = 0x56;
 
 // The LCD profile with `panelWord` in slot 13 (register 0x56).
 RegisterTable lcdTable(std::int16_t panelWord);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "app/SimulatorSettings.h"
+#include "controller/HeldPorts.h"
+#include "controller/SimulatedController.h"
+#include "controller/SimulatorStateFile.h"
+
+namespace lcdcrt {
+
+// The simulated controller as lcdcrt-sim's settings ask for it: every access logged as
+// one line, the process ended after a set number of accesses, and, with a state file,
+// the registers kept in it under a lock beside it, one sequence at a time.
+class SimulatorPorts {
+  public:
+    // Opens the port log; throws FatalError when it cannot.
+    explicit SimulatorPorts(const SimulatorSettings& settings);
+    ~SimulatorPorts();
+    SimulatorPorts(const SimulatorPorts&) = delete;
+    SimulatorPorts& operator=(const SimulatorPorts&) = delete;
+
+    PortLibrary& ports();
+
+  private:
+    void logAccess(const PortAccess& access);
+
+    SimulatedController chip_;
+    std::FILE* log_ = stderr;
+    std::string logName_ = "the port log to standard error";
+    unsigned long exitAfter_;
+    unsigned long accesses_ = 0;
+    std::optional<SimulatorStateFile> stateFile_;
+    std::optional<HeldPorts> held_;
+};
+
+}  // namespace lcdcrt

@@ -1,0 +1,82 @@
+#include "app/WindowChild.h"
+
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "console/TextOutput.h"
+#include "controller/FatalError.h"
+#include "controller/HardwarePorts.h"
+#include "keeper/KeeperProtocol.h"
+#include "keeper/PortKeeper.h"
+
+namespace lcdcrt {
+
+namespace {
+
+constexpr int kForwardedSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+volatile pid_t windowPid = 0;
+
+void forwardSignal(int signal) {
+    if (windowPid > 0) {
+        kill(windowPid, signal);
+    }
+}
+
+[[noreturn]] void becomeWindow(const std::string& path, char** argv, int socket) {
+    giveUpPortAccess();
+    setenv(keeper::kSocketVariable, std::to_string(socket).c_str(), 1);
+    execv(path.c_str(), argv);
+    reportFatalErrorText("cannot start the window program " + path + ": " + std::strerror(errno));
+    _exit(1);
+}
+
+int waitForWindow(pid_t pid) {
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (WIFSIGNALED(status)) {
+        std::signal(WTERMSIG(status), SIG_DFL);
+        raise(WTERMSIG(status));
+        return 128 + WTERMSIG(status);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+}
+
+}  // namespace
+
+int runWindowChild(const std::string& path, char** argv, PortLibrary& ports) {
+    int sockets[2];
+    if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, sockets) != 0) {
+        throw FatalError(std::string("cannot connect the window: ") + std::strerror(errno));
+    }
+    const pid_t pid = fork();
+    if (pid < 0) {
+        throw FatalError(std::string("cannot start the window: ") + std::strerror(errno));
+    }
+    if (pid == 0) {
+        close(sockets[0]);
+        const int socket = dup(sockets[1]);  // without close-on-exec
+        becomeWindow(path, argv, socket);
+    }
+    close(sockets[1]);
+    windowPid = pid;
+    struct sigaction forward {};
+    forward.sa_handler = forwardSignal;
+    forward.sa_flags = SA_RESTART;
+    for (const int signal : kForwardedSignals) {
+        sigaction(signal, &forward, nullptr);
+    }
+    serveWindow(sockets[0], ports);
+    close(sockets[0]);
+    return waitForWindow(pid);
+}
+
+}  // namespace lcdcrt

@@ -1,0 +1,25 @@
+#include <fcntl.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "console/Command.h"
+#include "console/TextOutput.h"
+#include "controller/Module1.h"
+#include "keeper/KeeperPorts.h"
+#include "keeper/KeeperProtocol.h"
+#include "window/Program.h"
+
+// The window of lcdcrt, started by lcdcrt, which keeps the ports: every access goes to it.
+int main(int argc, char** argv) {
+    const char* socketText = std::getenv(lcdcrt::keeper::kSocketVariable);
+    if (socketText == nullptr) {
+        return lcdcrt::reportFatalErrorText("the window program is started by lcdcrt");
+    }
+    const int socket = std::atoi(socketText);
+    fcntl(socket, F_SETFD, FD_CLOEXEC);
+    unsetenv(lcdcrt::keeper::kSocketVariable);
+    lcdcrt::KeeperPorts keeper(socket);
+    lcdcrt::Module1 ports([&]() -> lcdcrt::PortLibrary& { return keeper; });
+    return lcdcrt::runProgram(argv[0], lcdcrt::joinArguments(argc, argv), ports);
+}

@@ -1,0 +1,95 @@
+#include "controller/SimulatorStateFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+#include "controller/FatalError.h"
+
+namespace lcdcrt {
+
+namespace {
+
+using State = SimulatedController::State;
+
+[[noreturn]] void fail(const std::string& path, const std::string& what) {
+    throw FatalError("the simulator state LCDCRT_SIM_STATE=\"" + path + "\" " + what);
+}
+
+// Reads at most size + 1 bytes, so that a longer file is told from a whole one.
+std::size_t readUpTo(int fd, unsigned char* buffer, std::size_t size) {
+    std::size_t total = 0;
+    while (total < size) {
+        const ssize_t got = read(fd, buffer + total, size - total);
+        if (got == 0) {
+            break;
+        }
+        if (got < 0 && errno != EINTR) {
+            return static_cast<std::size_t>(-1);
+        }
+        total += got > 0 ? static_cast<std::size_t>(got) : 0;
+    }
+    return total;
+}
+
+}  // namespace
+
+SimulatorStateFile::SimulatorStateFile(SimulatedController& chip, std::string path)
+    : chip_(chip), path_(std::move(path)) {}
+
+std::uint32_t SimulatorStateFile::in(std::int32_t port, Width width) {
+    return chip_.in(port, width);
+}
+
+void SimulatorStateFile::out(std::int32_t port, Width width, std::uint32_t value) {
+    chip_.out(port, width, value);
+}
+
+void SimulatorStateFile::beginSequence() {
+    const int fd = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT) {
+            fail(path_, std::string("cannot be read: ") + std::strerror(errno));
+        }
+        chip_.setState(State{});
+        return;
+    }
+    unsigned char buffer[sizeof(State) + 1];
+    const std::size_t size = readUpTo(fd, buffer, sizeof(buffer));
+    const int error = errno;
+    close(fd);
+    if (size == static_cast<std::size_t>(-1)) {
+        fail(path_, std::string("cannot be read: ") + std::strerror(error));
+    }
+    if (size != sizeof(State)) {
+        fail(path_, "is not a register state: it must hold exactly " +
+                        std::to_string(sizeof(State)) + " bytes");
+    }
+    State state;
+    std::memcpy(state.data(), buffer, sizeof(State));
+    chip_.setState(state);
+}
+
+void SimulatorStateFile::endSequence() {
+    const std::string temporary = path_ + ".new";
+    const State state = chip_.state();
+    std::FILE* file = std::fopen(temporary.c_str(), "wbe");
+    const bool written = file != nullptr &&
+                         std::fwrite(state.data(), 1, state.size(), file) == state.size() &&
+                         std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    const int error = errno;
+    if (file != nullptr && std::fclose(file) != 0 && written) {
+        fail(path_, std::string("cannot be written: ") + std::strerror(errno));
+    }
+    if (!written || std::rename(temporary.c_str(), path_.c_str()) != 0) {
+        const int cause = written ? errno : error;
+        std::remove(temporary.c_str());
+        fail(path_, std::string("cannot be written: ") + std::strerror(cause));
+    }
+}
+
+}  // namespace lcdcrt

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "controller/PortLibrary.h"
+#include "controller/SimulatedController.h"
+
+namespace lcdcrt {
+
+// Keeps a simulated controller's registers in a file across runs: each sequence starts
+// from the file (power-on zeros while there is none) and ends by replacing it atomically
+// with the registers as the sequence left them. The file holds the index register and
+// then the 256 registers, one byte each.
+class SimulatorStateFile final : public PortLibrary {
+  public:
+    SimulatorStateFile(SimulatedController& chip, std::string path);
+
+    std::uint32_t in(std::int32_t port, Width width) override;
+    void out(std::int32_t port, Width width, std::uint32_t value) override;
+    // Both throw FatalError naming the file; a file that cannot be read is left as it was.
+    void beginSequence() override;
+    void endSequence() override;
+
+  private:
+    SimulatedController& chip_;
+    std::string path_;
+};
+
+}  // namespace lcdcrt
