@@ -6,16 +6,20 @@
 
 #include "console/TextOutput.h"
 #include "controller/FatalError.h"
+#include "controller/Translation.h"
 
 namespace lcdcrt {
 
 SimulatorPorts::SimulatorPorts(const SimulatorSettings& settings)
-    : chip_(settings.identity), exitAfter_(settings.exitAfter) {
+    : chip_(settings.identity),
+      logName_(tr("the port log to standard error")),
+      exitAfter_(settings.exitAfter) {
     if (!settings.logPath.empty()) {
-        logName_ = "the port log LCDCRT_SIM_LOG=\"" + settings.logPath + "\"";
+        logName_ = formatted(tr("the port log LCDCRT_SIM_LOG=\"%s\""), settings.logPath.c_str());
         log_ = std::fopen(settings.logPath.c_str(), "we");
         if (log_ == nullptr) {
-            throw FatalError("cannot write " + logName_ + ": " + std::strerror(errno));
+            throw FatalError(
+                formatted(tr("cannot write %s: %s"), logName_.c_str(), std::strerror(errno)));
         }
     }
     chip_.setObserver([this](const PortAccess& access) { logAccess(access); });

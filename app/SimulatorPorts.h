@@ -29,7 +29,7 @@ class SimulatorPorts {
 
     SimulatedController chip_;
     std::FILE* log_ = stderr;
-    std::string logName_ = "the port log to standard error";
+    std::string logName_;
     unsigned long exitAfter_;
     unsigned long accesses_ = 0;
     std::optional<SimulatorStateFile> stateFile_;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controller/FatalError.h"
+#include "controller/Translation.h"
 
 namespace lcdcrt {
 
@@ -17,8 +18,8 @@ unsigned long readNumber(const char* variable, const char* text, unsigned long l
     errno = 0;
     const unsigned long value = std::strtoul(text, &end, 0);
     if (end == text || *end != '\0' || errno != 0 || text[0] == '-' || value > limit) {
-        throw FatalError(std::string(variable) + "=\"" + text + "\" is not a number from 0 to " +
-                         std::to_string(limit));
+        throw FatalError(
+            formatted(tr("%s=\"%s\" is not a number from 0 to %lu"), variable, text, limit));
     }
     return value;
 }

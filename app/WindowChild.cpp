@@ -13,6 +13,7 @@
 #include "console/TextOutput.h"
 #include "controller/FatalError.h"
 #include "controller/HardwarePorts.h"
+#include "controller/Translation.h"
 #include "keeper/KeeperProtocol.h"
 #include "keeper/PortKeeper.h"
 
@@ -34,7 +35,8 @@ void forwardSignal(int signal) {
     giveUpPortAccess();
     setenv(keeper::kSocketVariable, std::to_string(socket).c_str(), 1);
     execv(path.c_str(), argv);
-    reportFatalErrorText("cannot start the window program " + path + ": " + std::strerror(errno));
+    reportFatalErrorText(formatted(tr("cannot start the window program %s: %s"), path.c_str(),
+                                   std::strerror(errno)));
     _exit(1);
 }
 
@@ -55,11 +57,11 @@ int waitForWindow(pid_t pid) {
 int runWindowChild(const std::string& path, char** argv, PortLibrary& ports) {
     int sockets[2];
     if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, sockets) != 0) {
-        throw FatalError(std::string("cannot connect the window: ") + std::strerror(errno));
+        throw FatalError(formatted(tr("cannot connect the window: %s"), std::strerror(errno)));
     }
     const pid_t pid = fork();
     if (pid < 0) {
-        throw FatalError(std::string("cannot start the window: ") + std::strerror(errno));
+        throw FatalError(formatted(tr("cannot start the window: %s"), std::strerror(errno)));
     }
     if (pid == 0) {
         close(sockets[0]);

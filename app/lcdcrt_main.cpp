@@ -1,28 +1,31 @@
 #include <exception>
 
 #include "app/WindowChild.h"
-#include "app/WindowProgram.h"
 #include "console/Command.h"
 #include "console/ConsoleModes.h"
+#include "console/InstallPaths.h"
 #include "console/TextOutput.h"
 #include "controller/ControllerHold.h"
 #include "controller/HardwarePorts.h"
 #include "controller/HeldPorts.h"
 #include "controller/Module1.h"
+#include "controller/Translation.h"
 
 // lcdcrt on the real display controller. This program alone holds the port grant: it
 // links no window code, runs the console modes itself and, for the window, starts the
 // window program without port access and keeps the ports for it.
 int main(int argc, char** argv) {
     lcdcrt::guardStandardStreams();
+    lcdcrt::setUpTranslation(lcdcrt::localeDirectory());
     try {
         const lcdcrt::Command command = lcdcrt::readCommand(argc, argv, "lcdcrt");
         if (command.mode == lcdcrt::Command::Mode::Help) {
-            lcdcrt::writeText(stdout, lcdcrt::helpText("lcdcrt"), "to standard output");
+            lcdcrt::writeText(stdout, lcdcrt::helpText("lcdcrt"), lcdcrt::tr("to standard output"));
             return 0;
         }
         if (command.mode == lcdcrt::Command::Mode::Version) {
-            lcdcrt::writeText(stdout, lcdcrt::versionText("lcdcrt"), "to standard output");
+            lcdcrt::writeText(stdout, lcdcrt::versionText("lcdcrt"),
+                              lcdcrt::tr("to standard output"));
             return 0;
         }
         // Take the ports, then give up every capability.

@@ -7,33 +7,38 @@
 
 #include "app/SimulatorPorts.h"
 #include "app/SimulatorSettings.h"
-#include "app/WindowProgram.h"
 #include "console/Command.h"
 #include "console/ConsoleModes.h"
+#include "console/InstallPaths.h"
 #include "console/TextOutput.h"
 #include "controller/FatalError.h"
 #include "controller/Module1.h"
+#include "controller/Translation.h"
 
 // lcdcrt on a simulated display controller, logging every port access it makes. The
 // console modes run here; the window is the window program, which this process becomes.
 int main(int argc, char** argv) {
     lcdcrt::guardStandardStreams();
+    lcdcrt::setUpTranslation(lcdcrt::localeDirectory());
     try {
         const lcdcrt::Command command = lcdcrt::readCommand(argc, argv, "lcdcrt-sim");
         if (command.mode == lcdcrt::Command::Mode::Help) {
-            lcdcrt::writeText(stdout, lcdcrt::helpText("lcdcrt-sim"), "to standard output");
+            lcdcrt::writeText(stdout, lcdcrt::helpText("lcdcrt-sim"),
+                              lcdcrt::tr("to standard output"));
             return 0;
         }
         if (command.mode == lcdcrt::Command::Mode::Version) {
-            lcdcrt::writeText(stdout, lcdcrt::versionText("lcdcrt-sim"), "to standard output");
+            lcdcrt::writeText(stdout, lcdcrt::versionText("lcdcrt-sim"),
+                              lcdcrt::tr("to standard output"));
             return 0;
         }
         const lcdcrt::SimulatorSettings settings = lcdcrt::readSimulatorSettings();
         if (command.mode == lcdcrt::Command::Mode::Window) {
             const std::string window = lcdcrt::windowProgramPath("lcdcrt-sim-window");
             execv(window.c_str(), argv);
-            throw lcdcrt::FatalError("cannot start the window program " + window + ": " +
-                                     std::strerror(errno));
+            throw lcdcrt::FatalError(
+                lcdcrt::formatted(lcdcrt::tr("cannot start the window program %s: %s"),
+                                  window.c_str(), std::strerror(errno)));
         }
         lcdcrt::SimulatorPorts simulator(settings);
         lcdcrt::Module1 ports([&]() -> lcdcrt::PortLibrary& { return simulator.ports(); });

@@ -4,17 +4,20 @@
 #include <string>
 
 #include "console/Command.h"
+#include "console/InstallPaths.h"
 #include "console/TextOutput.h"
 #include "controller/Module1.h"
+#include "controller/Translation.h"
 #include "keeper/KeeperPorts.h"
 #include "keeper/KeeperProtocol.h"
 #include "window/Program.h"
 
 // The window of lcdcrt, started by lcdcrt, which keeps the ports: every access goes to it.
 int main(int argc, char** argv) {
+    lcdcrt::setUpTranslation(lcdcrt::localeDirectory());
     const char* socketText = std::getenv(lcdcrt::keeper::kSocketVariable);
     if (socketText == nullptr) {
-        return lcdcrt::reportFatalErrorText("the window program is started by lcdcrt");
+        return lcdcrt::reportFatalErrorText(lcdcrt::tr("the window program is started by lcdcrt"));
     }
     const int socket = std::atoi(socketText);
     fcntl(socket, F_SETFD, FD_CLOEXEC);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "controller/FatalError.h"
+#include "controller/Translation.h"
 #include "profiles/QuotedText.h"
 
 namespace lcdcrt {
@@ -47,10 +48,6 @@ std::string joined(int first, int argc, char** argv) {
     return text;
 }
 
-[[noreturn]] void refuse(const std::string& what, std::string_view program) {
-    throw FatalError(what + "; see '" + std::string(program) + " --help'");
-}
-
 }  // namespace
 
 std::string joinArguments(int argc, char** argv) {
@@ -68,14 +65,16 @@ Command readCommand(int argc, char** argv, std::string_view program) {
         }
         Command command{mode.mode, joined(2, argc, argv)};
         if (!mode.takesPanel && argc > 2) {
-            refuse(
-                "unexpected " + quotedText(command.panelText) + " after " + std::string(mode.name),
-                program);
+            throw FatalError(formatted(tr("unexpected %s after %s; see '%s --help'"),
+                                       quotedText(command.panelText).c_str(),
+                                       std::string(mode.name).c_str(),
+                                       std::string(program).c_str()));
         }
         return command;
     }
     if (looksLikeOption(first)) {
-        refuse("unknown option " + quotedText(first), program);
+        throw FatalError(formatted(tr("unknown option %s; see '%s --help'"),
+                                   quotedText(first).c_str(), std::string(program).c_str()));
     }
     return {Command::Mode::Window, joined(1, argc, argv)};
 }
@@ -85,13 +84,16 @@ std::string versionText(std::string_view program) {
 }
 
 std::string helpText(std::string_view program) {
-    const std::string name(program);
-    return "Usage: " + name + " [PANEL]          the window\n" + "       " + name +
-           " --lcd [PANEL]    switch to the LCD configuration\n" + "       " + name +
-           " --crt            switch to the CRT configuration\n" + "       " + name +
-           " --toggle [PANEL] switch to the other one, print the new state\n" + "       " + name +
-           " --status         print the configuration in force\n" + "       " + name +
-           " -h, --help       this text\n" + "       " + name + " -V, --version    the version\n" +
+    const std::string programName(program);
+    const char* const name = programName.c_str();
+    return formatted(
+        tr("Usage: %s [PANEL]          the window\n"
+           "       %s --lcd [PANEL]    switch to the LCD configuration\n"
+           "       %s --crt            switch to the CRT configuration\n"
+           "       %s --toggle [PANEL] switch to the other one, print the new state\n"
+           "       %s --status         print the configuration in force\n"
+           "       %s -h, --help       this text\n"
+           "       %s -V, --version    the version\n"
            "\n"
            "Switches the display controller between its LCD and CRT configurations.\n"
            "The window writes the LCD configuration at start and stays minimised:\n"
@@ -103,7 +105,8 @@ std::string helpText(std::string_view program) {
            "       which receives PANEL + 2; without it, 0.\n"
            "\n"
            "Exit status: 0 done, 1 error (reported), 2 display controller not found,\n"
-           "3 --status found neither configuration.\n";
+           "3 --status found neither configuration.\n"),
+        name, name, name, name, name, name, name);
 }
 
 }  // namespace lcdcrt

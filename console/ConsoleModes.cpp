@@ -8,6 +8,7 @@
 #include "controller/DisplayController.h"
 #include "controller/ExitStatus.h"
 #include "controller/PortSequence.h"
+#include "controller/Translation.h"
 #include "profiles/ControllerState.h"
 #include "profiles/LeadingNumber.h"
 #include "profiles/PanelWord.h"
@@ -20,10 +21,8 @@ namespace {
 using Mode = Command::Mode;
 
 std::string absentMessage(std::uint8_t identity) {
-    char text[120];
-    std::snprintf(text, sizeof(text),
-                  "no display controller answered: register 0x45 read 0x%02x, not 0x80", identity);
-    return text;
+    return formatted(tr("no display controller answered: register 0x45 read 0x%02x, not 0x80"),
+                     identity);
 }
 
 // The panel word the window's LCD switch writes for the same text.
@@ -74,7 +73,7 @@ int runConsoleMode(const Command& command, PortLibrary& ports) {
     if (!state) {
         return kExitEnded;
     }
-    writeText(stdout, stateLine(*state) + "\n", "to standard output");
+    writeText(stdout, stateLine(*state) + "\n", tr("to standard output"));
     return state->profile == ControllerState::Profile::Neither ? kExitNeitherProfile : kExitEnded;
 }
 

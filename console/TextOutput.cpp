@@ -10,6 +10,7 @@
 
 #include "controller/ExitStatus.h"
 #include "controller/FatalError.h"
+#include "controller/Translation.h"
 
 namespace lcdcrt {
 
@@ -28,7 +29,8 @@ void writeText(std::FILE* file, std::string_view text, std::string_view what) {
     if (!written) {
         const int error = errno;
         std::clearerr(file);
-        throw FatalError("cannot write " + std::string(what) + ": " + std::strerror(error));
+        throw FatalError(
+            formatted(tr("cannot write %s: %s"), std::string(what).c_str(), std::strerror(error)));
     }
 }
 

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "controller/FatalError.h"
+#include "controller/Translation.h"
 
 namespace lcdcrt {
 
@@ -38,8 +39,8 @@ void ControllerHold::take() {
     // Read-only is enough for flock, and lets every user open a lock file another made.
     const int fd = open(lockPath_.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) {
-        throw FatalError("cannot open the controller lock " + lockPath_ + ": " +
-                         std::strerror(errno));
+        throw FatalError(formatted(tr("cannot open the controller lock %s: %s"), lockPath_.c_str(),
+                                   std::strerror(errno)));
     }
     // flock has no timeout of its own; a short poll keeps the wait bounded.
     const auto deadline =
@@ -48,12 +49,14 @@ void ControllerHold::take() {
         if (errno != EWOULDBLOCK && errno != EINTR) {
             const int error = errno;
             close(fd);
-            throw FatalError("cannot lock " + lockPath_ + ": " + std::strerror(error));
+            throw FatalError(
+                formatted(tr("cannot lock %s: %s"), lockPath_.c_str(), std::strerror(error)));
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             close(fd);
-            throw FatalError("another lcdcrt has held the controller lock " + lockPath_ +
-                             " for more than 2 s; try again once it has finished");
+            throw FatalError(formatted(tr("another lcdcrt has held the controller lock %s for "
+                                          "more than 2 s; try again once it has finished"),
+                                       lockPath_.c_str()));
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

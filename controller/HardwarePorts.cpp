@@ -13,6 +13,7 @@
 #include "controller/DisplayController.h"
 #include "controller/FatalError.h"
 #include "controller/PortPermission.h"
+#include "controller/Translation.h"
 
 namespace lcdcrt {
 
@@ -53,9 +54,9 @@ class HardwarePorts final : public PortLibrary {
   private:
     static unsigned short checked(std::int32_t port, Width width) {
         if (!withinControllerPorts(port, width)) {
-            throw FatalError("refused a " + std::to_string(static_cast<int>(width)) +
-                             "-byte access to port " + std::to_string(port) +
-                             ": only the display controller ports 0x3d6-0x3d7 may be used");
+            throw FatalError(formatted(tr("refused a %d-byte access to port %d: only the display "
+                                          "controller ports 0x3d6-0x3d7 may be used"),
+                                       static_cast<int>(width), port));
         }
         return static_cast<unsigned short>(port);
     }
@@ -92,8 +93,9 @@ PortGrant acquirePortAccess() {
         grant.refusal = portRefusalMessage(error, readLockdownText(), programPath());
     }
     if (const int error = dropCapabilities(); error != 0) {
-        grant.refusal = std::string("cannot give up the program's capabilities: ") +
-                        std::strerror(error) + "; refusing to touch the display controller";
+        grant.refusal = formatted(tr("cannot give up the program's capabilities: %s; refusing "
+                                     "to touch the display controller"),
+                                  std::strerror(error));
     }
     return grant;
 }

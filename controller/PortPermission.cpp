@@ -4,12 +4,11 @@
 #include <cstring>
 
 #include "controller/DisplayController.h"
+#include "controller/Translation.h"
 
 namespace lcdcrt {
 
 namespace {
-
-constexpr std::string_view kPorts = "the display controller ports 0x3d6-0x3d7";
 
 // The mode in brackets, or empty when the text names none.
 std::string_view lockdownMode(std::string_view text) {
@@ -32,19 +31,19 @@ std::string portRefusalMessage(int errnum, std::string_view lockdownText,
                                std::string_view program) {
     const std::string_view mode = lockdownMode(lockdownText);
     if (!mode.empty() && mode != "none") {
-        return std::string("cannot open ") + std::string(kPorts) + ": the kernel is locked down (" +
-               std::string(mode) +
-               " mode, for example by Secure Boot), and no permission can lift that";
+        return formatted(tr("cannot open the display controller ports 0x3d6-0x3d7: the kernel is "
+                            "locked down (%s mode, for example by Secure Boot), and no "
+                            "permission can lift that"),
+                         std::string(mode).c_str());
     }
-    std::string message =
-        std::string("cannot open ") + std::string(kPorts) + ": " + std::strerror(errnum);
     if (errnum == EPERM) {
-        message +=
-            "; give the program the capability to use them, once, with: sudo setcap "
-            "cap_sys_rawio+ep " +
-            std::string(program);
+        return formatted(tr("cannot open the display controller ports 0x3d6-0x3d7: %s; give the "
+                            "program the capability to use them, once, with: sudo setcap "
+                            "cap_sys_rawio+ep %s"),
+                         std::strerror(errnum), std::string(program).c_str());
     }
-    return message;
+    return formatted(tr("cannot open the display controller ports 0x3d6-0x3d7: %s"),
+                     std::strerror(errnum));
 }
 
 }  // namespace lcdcrt

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "controller/FatalError.h"
+#include "controller/Translation.h"
 
 namespace lcdcrt {
 
@@ -16,8 +17,15 @@ namespace {
 
 using State = SimulatedController::State;
 
-[[noreturn]] void fail(const std::string& path, const std::string& what) {
-    throw FatalError("the simulator state LCDCRT_SIM_STATE=\"" + path + "\" " + what);
+[[noreturn]] void failToRead(const std::string& path, int error) {
+    throw FatalError(formatted(tr("the simulator state LCDCRT_SIM_STATE=\"%s\" cannot be read: %s"),
+                               path.c_str(), std::strerror(error)));
+}
+
+[[noreturn]] void failToWrite(const std::string& path, int error) {
+    throw FatalError(
+        formatted(tr("the simulator state LCDCRT_SIM_STATE=\"%s\" cannot be written: %s"),
+                  path.c_str(), std::strerror(error)));
 }
 
 // Reads at most size + 1 bytes, so that a longer file is told from a whole one.
@@ -53,7 +61,7 @@ void SimulatorStateFile::beginSequence() {
     const int fd = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         if (errno != ENOENT) {
-            fail(path_, std::string("cannot be read: ") + std::strerror(errno));
+            failToRead(path_, errno);
         }
         chip_.setState(State{});
         return;
@@ -63,11 +71,12 @@ void SimulatorStateFile::beginSequence() {
     const int error = errno;
     close(fd);
     if (size == static_cast<std::size_t>(-1)) {
-        fail(path_, std::string("cannot be read: ") + std::strerror(error));
+        failToRead(path_, error);
     }
     if (size != sizeof(State)) {
-        fail(path_, "is not a register state: it must hold exactly " +
-                        std::to_string(sizeof(State)) + " bytes");
+        throw FatalError(formatted(tr("the simulator state LCDCRT_SIM_STATE=\"%s\" is not a "
+                                      "register state: it must hold exactly %zu bytes"),
+                                   path_.c_str(), sizeof(State)));
     }
     State state;
     std::memcpy(state.data(), buffer, sizeof(State));
@@ -83,12 +92,12 @@ void SimulatorStateFile::endSequence() {
                          std::fflush(file) == 0 && fsync(fileno(file)) == 0;
     const int error = errno;
     if (file != nullptr && std::fclose(file) != 0 && written) {
-        fail(path_, std::string("cannot be written: ") + std::strerror(errno));
+        failToWrite(path_, errno);
     }
     if (!written || std::rename(temporary.c_str(), path_.c_str()) != 0) {
         const int cause = written ? errno : error;
         std::remove(temporary.c_str());
-        fail(path_, std::string("cannot be written: ") + std::strerror(cause));
+        failToWrite(path_, cause);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "controller/DisplayController.h"
 #include "controller/FatalError.h"
 #include "controller/PortAccess.h"
+#include "controller/Translation.h"
 #include "keeper/KeeperProtocol.h"
 #include "profiles/RegisterTable.h"
 
@@ -17,10 +18,9 @@ namespace lcdcrt {
 namespace {
 
 [[noreturn]] void refuse(const PortAccess& access) {
-    throw FatalError(
-        "the window may only probe the controller and write its two tables; "
-        "refused " +
-        toText(access));
+    throw FatalError(formatted(tr("the window may only probe the controller and write its two "
+                                  "tables; refused %s"),
+                               toText(access).c_str()));
 }
 
 // Whether `words` begin `table`; a word for register 0x56 matches any panel word when
@@ -41,7 +41,7 @@ bool begins(const std::vector<std::uint16_t>& words, const RegisterTable& table,
 
 std::string KeeperPorts::ask(const std::string& request) {
     if (send(socket_, request.data(), request.size(), MSG_NOSIGNAL) < 0) {
-        throw FatalError(std::string("cannot reach the port keeper: ") + std::strerror(errno));
+        throw FatalError(formatted(tr("cannot reach the port keeper: %s"), std::strerror(errno)));
     }
     std::array<char, keeper::kLargestPacket> packet{};
     ssize_t size = 0;
@@ -49,7 +49,7 @@ std::string KeeperPorts::ask(const std::string& request) {
         size = recv(socket_, packet.data(), packet.size(), 0);
     } while (size < 0 && errno == EINTR);
     if (size <= 0) {
-        throw FatalError("the port keeper has ended");
+        throw FatalError(tr("the port keeper has ended"));
     }
     const std::string reply(packet.data(), static_cast<std::size_t>(size));
     if (reply[0] != keeper::kDone) {
@@ -112,7 +112,7 @@ void KeeperPorts::endSequence() {
     words_.clear();
     ask(std::string(1, keeper::kEnd));
     if (unfinished) {
-        throw FatalError("the window ended a sequence before the keeper could carry it out");
+        throw FatalError(tr("the window ended a sequence before the keeper could carry it out"));
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "controller/DisplayController.h"
 #include "controller/FatalError.h"
+#include "controller/Translation.h"
 #include "keeper/KeeperProtocol.h"
 #include "profiles/RegisterTable.h"
 
@@ -16,18 +17,18 @@ namespace lcdcrt {
 
 namespace {
 
-[[noreturn]] void refuse(const std::string& why) {
-    throw FatalError("the port keeper refused the window's request: " + why);
+[[noreturn]] void refuse(const char* why) {
+    throw FatalError(formatted(tr("the port keeper refused the window's request: %s"), tr(why)));
 }
 
 std::int16_t panelWordOf(std::string_view request) {
     if (request.size() != 3) {
-        refuse("an LCD request holds a panel word of two bytes");
+        refuse(N_("an LCD request holds a panel word of two bytes"));
     }
     const auto low = static_cast<std::uint8_t>(request[1]);
     const auto high = static_cast<std::uint8_t>(request[2]);
     if (low != kPanelRegister) {
-        refuse("a panel word must set register 0x56");
+        refuse(N_("a panel word must set register 0x56"));
     }
     return static_cast<std::int16_t>(low | (high << 8));
 }
@@ -45,14 +46,15 @@ PortKeeper::~PortKeeper() {
 
 std::string PortKeeper::answer(std::string_view request) {
     if (request.empty()) {
-        refuse("an empty request");
+        refuse(N_("an empty request"));
     }
     const char kind = request[0];
     if (kind != keeper::kLcd && request.size() != 1) {
-        refuse("a request longer than its kind allows");
+        refuse(N_("a request longer than its kind allows"));
     }
     if ((kind == keeper::kBegin) == inSequence_) {
-        refuse(inSequence_ ? "a sequence inside a sequence" : "an access outside a sequence");
+        refuse(inSequence_ ? N_("a sequence inside a sequence")
+                           : N_("an access outside a sequence"));
     }
     std::string done(1, keeper::kDone);
     switch (kind) {
@@ -73,7 +75,7 @@ std::string PortKeeper::answer(std::string_view request) {
             writeRegisterTable(ports_, crtTable());
             return done;
         default:
-            refuse("a request of no known kind");
+            refuse(N_("a request of no known kind"));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "controller/FatalError.h"
+#include "controller/Translation.h"
 #include "profiles/QuotedText.h"
 
 namespace lcdcrt {
@@ -77,7 +78,7 @@ class Cursor {
 };
 
 FatalError tooLarge(std::string_view text) {
-    return FatalError("number " + quotedText(text) + " is too large");
+    return FatalError(formatted(tr("number %s is too large"), quotedText(text).c_str()));
 }
 
 // The exponent after "E": an optional sign, then digits. Without digits it is 0, which
@@ -203,7 +204,7 @@ double readLeadingNumber(std::string_view text) {
 
 std::string numberToText(double value) {
     if (!std::isfinite(value)) {
-        throw FatalError("an infinite number cannot be written as text");
+        throw FatalError(tr("an infinite number cannot be written as text"));
     }
     if (value == 0) {
         return "0";  // also for -0

@@ -6,6 +6,7 @@
 
 #include "controller/DisplayController.h"
 #include "controller/FatalError.h"
+#include "controller/Translation.h"
 
 namespace lcdcrt {
 
@@ -36,8 +37,9 @@ RegisterTable tableOf(const ProfileWords& words) {
 
 std::int16_t slotAt(const RegisterTable& table, std::size_t slot) {
     if (slot >= table.size()) {
-        throw FatalError("the register table has no end marker: stopped after its last slot, " +
-                         std::to_string(table.size() - 1));
+        throw FatalError(
+            formatted(tr("the register table has no end marker: stopped after its last slot, %zu"),
+                      table.size() - 1));
     }
     return table[slot];
 }

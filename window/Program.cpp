@@ -1,11 +1,15 @@
 #include "window/Program.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
+#include "controller/Translation.h"
 #include "window/ExitStatus.h"
 #include "window/FatalErrorReport.h"
 #include "window/Form1.h"
@@ -34,7 +38,8 @@ bool displayReachable() {
 // every other fatal error does. Nothing of the window system can be trusted by then.
 void reportQtFatal(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
-        const std::string text = "the window system failed: " + message.toStdString();
+        const std::string text =
+            formatted(tr("the window system failed: %s"), message.toStdString().c_str());
         std::_Exit(reportFatalError(text, ReportChannel::TextOnly));
     }
     std::fprintf(stderr, "%s\n", qPrintable(message));
@@ -46,8 +51,8 @@ int runProgram(const char* programName, std::string commandLine, PortLibrary& po
     preferXWayland();
     if (!displayReachable()) {
         return reportFatalError(
-            "no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); "
-            "to run without one, set QT_QPA_PLATFORM=offscreen");
+            tr("no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); "
+               "to run without one, set QT_QPA_PLATFORM=offscreen"));
     }
     qInstallMessageHandler(reportQtFatal);
 
@@ -58,6 +63,12 @@ int runProgram(const char* programName, std::string commandLine, PortLibrary& po
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("lcdcrt"));
     QApplication::setApplicationVersion(QStringLiteral(LCDCRT_VERSION_TEXT));
+    // Qt's own texts, such as the message box's button, in the user's language.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
 
     Form1 form(ports, std::move(commandLine));
     form.Form_Load();

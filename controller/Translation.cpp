@@ -1,0 +1,43 @@
+#include "controller/Translation.h"
+
+#include <libintl.h>
+
+#include <clocale>
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+namespace lcdcrt {
+
+namespace {
+
+constexpr const char* kDomain = "lcdcrt";
+
+}  // namespace
+
+const char* tr(const char* message) {
+    return dgettext(kDomain, message);
+}
+
+std::string formatted(const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    va_list measuring;
+    va_copy(measuring, arguments);
+    const int size = std::vsnprintf(nullptr, 0, format, measuring);
+    va_end(measuring);
+    std::vector<char> text(size > 0 ? static_cast<std::size_t>(size) + 1 : 1);
+    std::vsnprintf(text.data(), text.size(), format, arguments);
+    va_end(arguments);
+    return text.data();
+}
+
+void setUpTranslation(const std::string& localeDirectory) {
+    // Messages only: numbers are read and written the same way in every locale.
+    std::setlocale(LC_CTYPE, "");
+    std::setlocale(LC_MESSAGES, "");
+    bindtextdomain(kDomain, localeDirectory.c_str());
+    bind_textdomain_codeset(kDomain, "UTF-8");
+}
+
+}  // namespace lcdcrt
