@@ -1,6 +1,8 @@
 #include "controller/HardwarePorts.h"
 
+#include <linux/securebits.h>
 #include <sys/capability.h>
+#include <sys/prctl.h>
 #include <sys/io.h>
 #include <unistd.h>
 
@@ -92,6 +94,9 @@ PortGrant acquirePortAccess() {
         const int error = errno;
         grant.refusal = portRefusalMessage(error, readLockdownText(), programPath());
     }
+    // Run as root, the programs this one starts would get every capability back when
+    // executed; from here on they do not. Unprivileged users need not, and cannot.
+    prctl(PR_SET_SECUREBITS, SECBIT_NOROOT | SECBIT_NOROOT_LOCKED);
     if (const int error = dropCapabilities(); error != 0) {
         grant.refusal = formatted(tr("cannot give up the program's capabilities: %s; refusing "
                                      "to touch the display controller"),

@@ -1,7 +1,7 @@
 // A Qt style plugin that the emulated-x86 scenarios load into the window process with
 // QT_PLUGIN_PATH and QT_STYLE_OVERRIDE=lcdcrt-guest. Inside the guest only (its marker on the
 // kernel command line), it writes 0xBEEF to port 0x3D6 under whatever grant the process has
-// and tells on stderr whether that faulted (not with LCDCRT_GUEST_NO_OUTW=1), then, once the
+// and tells on stderr whether that faulted, then, once the
 // event loop runs, clicks Form1's buttons as LCDCRT_GUEST_CLICKS lists them (1,2: Command1,
 // Command2).
 #include <sys/io.h>
@@ -57,10 +57,8 @@ class GuestStyle : public QStylePlugin {
   public:
     QStyle* create(const QString&) override {
         if (insideGuest()) {
-            if (qEnvironmentVariableIsEmpty("LCDCRT_GUEST_NO_OUTW")) {
-                std::fprintf(stderr, "lcdcrt-guest-style: outw 0xbeef to 0x3d6 %s\n",
-                             writeForeignWord());
-            }
+            std::fprintf(stderr, "lcdcrt-guest-style: outw 0xbeef to 0x3d6 %s\n",
+                         writeForeignWord());
             const QString clicks = qEnvironmentVariable("LCDCRT_GUEST_CLICKS");
             QTimer::singleShot(0, qApp,
                                [clicks] { click(clicks.split(u',', Qt::SkipEmptyParts)); });

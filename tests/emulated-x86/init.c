@@ -63,6 +63,7 @@ int main(int argc, char **argv) {
     while (at < argc && strchr(argv[at], '='))
         putenv(argv[at++]);
     CHECK(at < argc && chmod("/", 0755) == 0 && mkdir("/tmp/runtime", 0700) == 0);
+    CHECK(mkdir("/run", 0755) == 0 && mkdir("/run/lock", 0) == 0 && chmod("/run/lock", 01777) == 0);
     struct vfs_cap_data rawIo = {VFS_CAP_REVISION_2 | VFS_CAP_FLAGS_EFFECTIVE, {{1u << CAP_SYS_RAWIO}}};
     CHECK(!atoi(argv[2]) || setxattr(argv[at], "security.capability", &rawIo, XATTR_CAPS_SZ_2, 0) == 0);
     pid_t pid = fork();
