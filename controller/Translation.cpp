@@ -13,9 +13,29 @@ namespace {
 
 constexpr const char* kDomain = "lcdcrt";
 
+std::string& catalogueDirectory() {
+    static std::string directory;
+    return directory;
+}
+
+// Loading the locale costs a console mode more than its whole work, and most runs say
+// nothing: it is done on the first message.
+void bindCatalogues() {
+    static const bool bound = [] {
+        // Messages only: numbers are read and written the same way in every locale.
+        std::setlocale(LC_CTYPE, "");
+        std::setlocale(LC_MESSAGES, "");
+        bindtextdomain(kDomain, catalogueDirectory().c_str());
+        bind_textdomain_codeset(kDomain, "UTF-8");
+        return true;
+    }();
+    (void)bound;
+}
+
 }  // namespace
 
 const char* tr(const char* message) {
+    bindCatalogues();
     return dgettext(kDomain, message);
 }
 
@@ -33,11 +53,7 @@ std::string formatted(const char* format, ...) {
 }
 
 void setUpTranslation(const std::string& localeDirectory) {
-    // Messages only: numbers are read and written the same way in every locale.
-    std::setlocale(LC_CTYPE, "");
-    std::setlocale(LC_MESSAGES, "");
-    bindtextdomain(kDomain, localeDirectory.c_str());
-    bind_textdomain_codeset(kDomain, "UTF-8");
+    catalogueDirectory() = localeDirectory;
 }
 
 }  // namespace lcdcrt
