@@ -1,7 +1,6 @@
 #include "window/FatalErrorReport.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QString>
 #include <cstdio>
 
@@ -23,13 +22,20 @@ bool canShowMessageBox() {
 
 }  // namespace
 
+std::unique_ptr<QMessageBox> fatalErrorBox(std::string_view message) {
+    auto box = std::make_unique<QMessageBox>(
+        QMessageBox::Critical, QStringLiteral("lcdcrt"),
+        QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+    // The message quotes the user's own text: show it as it is, never as markup.
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
 int reportFatalError(std::string_view message, ReportChannel channel) {
     std::fprintf(stderr, "lcdcrt: %.*s\n", static_cast<int>(message.size()), message.data());
     std::fflush(stderr);
     if (channel == ReportChannel::Everywhere && canShowMessageBox()) {
-        QMessageBox::critical(
-            nullptr, QStringLiteral("lcdcrt"),
-            QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+        fatalErrorBox(message)->exec();
     }
     return kExitFatal;
 }

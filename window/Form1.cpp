@@ -13,7 +13,7 @@
 #include "profiles/PanelWord.h"
 #include "profiles/RegisterTable.h"
 #include "window/Appearance.h"
-#include "window/EnterClicksButton.h"
+#include "window/ButtonKeys.h"
 #include "window/ExitStatus.h"
 #include "window/FatalErrorReport.h"
 #include "window/Layout.h"
@@ -38,16 +38,20 @@ Form1::Form1(PortLibrary& ports, std::string commandLine)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitleNone);
     setWindowIcon(programIcon());
+    // Its size is fixed: the window asks for minimise and close buttons, and no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(kFormClientArea).size());
     applyPosition();
-    auto* const enterClicks = new EnterClicksButton(this);
+    auto* const buttonKeys = new ButtonKeys(this);
     for (auto [button, name, rect] :
          {std::tuple{Command1, "Command1", kCommand1Rect}, {Command2, "Command2", kCommand2Rect}}) {
         button->setObjectName(QLatin1String(name));
         button->setGeometry(twipsToPixels(rect));
         button->setFont(buttonFont());
         button->setAutoDefault(false);
-        button->installEventFilter(enterClicks);
+        button->installEventFilter(buttonKeys);
     }
     setTabOrder(Command1, Command2);  // and so Command1 has the focus first
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
@@ -60,10 +64,7 @@ void Form1::Form_Load() {
             end(kExitControllerAbsent);
             return;
         }
-        const float screenWidth = pixelsToTwips(screen()->geometry().width());
-        const float screenHeight = pixelsToTwips(screen()->geometry().height());
-        setLeft((screenWidth - outerWidth()) / 2);
-        setTop((screenHeight - outerHeight()) / 2);
+        centre();
         Command1_Click();
     });
 }
@@ -98,6 +99,35 @@ void Form1::SwitchToLcd() {
 
 void Form1::SwitchToCrt() {
     writeRegisterTable(ports_, crtTable());
+}
+
+void Form1::centre() {
+    const float screenWidth = pixelsToTwips(screen()->geometry().width());
+    const float screenHeight = pixelsToTwips(screen()->geometry().height());
+    setLeft((screenWidth - outerWidth()) / 2);
+    setTop((screenHeight - outerHeight()) / 2);
+}
+
+// The load handler centres the window by its inner size: the window manager frames it
+// only later. The first time the window shows, framed, before the user can have moved it,
+// centre it again by its outer size. Not while it is minimised: a move then restores it.
+void Form1::centreInFrame() {
+    if (!centredInFrame_ && !isMinimized() && frameGeometry().size() != size()) {
+        centredInFrame_ = true;
+        centre();
+    }
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+    centreInFrame();
+    QWidget::moveEvent(event);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        centreInFrame();
+    }
+    QWidget::changeEvent(event);
 }
 
 float Form1::outerWidth() const {

@@ -44,7 +44,13 @@ class Form1 final : public QWidget {
     // Set once a handler has ended the program, with the exit status it ended with.
     std::optional<int> endStatus() const { return endStatus_; }
 
+  protected:
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
   private:
+    void centre();
+    void centreInFrame();
     template <typename Handler>
     void runHandler(Handler&& handler);
     void end(int status);
@@ -56,6 +62,7 @@ class Form1 final : public QWidget {
     float left_;
     float top_;
     std::optional<int> endStatus_;
+    bool centredInFrame_ = false;
 };
 
 }  // namespace lcdcrt

@@ -31,7 +31,7 @@ TEST(PanelWord, PutsTheParameterInTheHighByteOfRegister0x56) {
     }
 }
 
-// 126, -131, 0.5 and 1e400 are refused the same way end to end, in the fault matrix.
+// 126, -131, 0.5 and 1e400 are refused the same way end to end, in tests/cases.
 TEST(PanelWord, RefusesParametersBeforeAnythingIsWritten) {
     const std::string notWhole = "\" is not a whole number from -130 to 125";
     const struct {
