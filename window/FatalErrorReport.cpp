@@ -2,9 +2,8 @@
 
 #include <QApplication>
 #include <QString>
-#include <cstdio>
 
-#include "window/ExitStatus.h"
+#include "console/TextOutput.h"
 
 namespace lcdcrt {
 
@@ -32,12 +31,11 @@ std::unique_ptr<QMessageBox> fatalErrorBox(std::string_view message) {
 }
 
 int reportFatalError(std::string_view message, ReportChannel channel) {
-    std::fprintf(stderr, "lcdcrt: %.*s\n", static_cast<int>(message.size()), message.data());
-    std::fflush(stderr);
+    const int status = reportFatalErrorText(message);
     if (channel == ReportChannel::Everywhere && canShowMessageBox()) {
         fatalErrorBox(message)->exec();
     }
-    return kExitFatal;
+    return status;
 }
 
 }  // namespace lcdcrt

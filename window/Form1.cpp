@@ -4,17 +4,20 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <exception>
+#include <optional>
+#include <string>
 #include <tuple>
 #include <utility>
 
 #include "controller/DisplayController.h"
+#include "controller/ExitStatus.h"
 #include "controller/PortSequence.h"
+#include "controller/Translation.h"
 #include "profiles/LeadingNumber.h"
 #include "profiles/PanelWord.h"
 #include "profiles/RegisterTable.h"
 #include "window/Appearance.h"
 #include "window/ButtonKeys.h"
-#include "window/ExitStatus.h"
 #include "window/FatalErrorReport.h"
 #include "window/Layout.h"
 
@@ -161,14 +164,27 @@ void Form1::runHandler(Handler&& handler) {
     if (endStatus_) {
         return;
     }
+    // A handler called by another (the load handler's switch) is part of that one's
+    // sequence, and its error that one's to report.
+    if (inHandler_) {
+        handler();
+        return;
+    }
+    std::optional<std::string> error;
+    inHandler_ = true;
     try {
         PortSequence sequence(ports_);
         handler();
         sequence.finish();
-    } catch (const std::exception& error) {
-        end(reportFatalError(error.what()));
+    } catch (const std::exception& e) {
+        error = e.what();
     } catch (...) {
-        end(reportFatalError("unexpected error"));
+        error = lcdcrt::tr("unexpected error");
+    }
+    inHandler_ = false;
+    // Reported once the sequence has let the controller go: the box waits for the user.
+    if (error) {
+        end(reportFatalError(*error));
     }
 }
 

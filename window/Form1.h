@@ -62,6 +62,7 @@ class Form1 final : public QWidget {
     float left_;
     float top_;
     std::optional<int> endStatus_;
+    bool inHandler_ = false;
     bool centredInFrame_ = false;
 };
 

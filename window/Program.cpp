@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "controller/ExitStatus.h"
 #include "controller/Translation.h"
-#include "window/ExitStatus.h"
 #include "window/FatalErrorReport.h"
 #include "window/Form1.h"
 
