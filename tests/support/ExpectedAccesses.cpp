@@ -2,40 +2,26 @@
 
 #include <fstream>
 #include <map>
-#include <stdexcept>
+#include <sstream>
 
 namespace lcdcrt::testing {
 
-namespace {
-
-std::map<std::string, std::vector<std::string>, std::less<>> readSections() {
-    std::ifstream file(LCDCRT_EXPECTED_ACCESSES);
-    if (!file) {
-        throw std::runtime_error("cannot read " LCDCRT_EXPECTED_ACCESSES);
-    }
-    std::map<std::string, std::vector<std::string>, std::less<>> sections;
-    std::vector<std::string>* current = nullptr;
-    for (std::string line; std::getline(file, line);) {
-        line = line.substr(0, line.find('#'));
-        while (!line.empty() && line.back() == ' ') {
-            line.pop_back();
-        }
-        if (line.empty()) {
-            continue;
-        }
-        if (line.front() == '[') {
-            current = &sections[line.substr(1, line.size() - 2)];
-        } else if (current != nullptr) {
-            current->push_back(line);
-        }
-    }
-    return sections;
-}
-
-}  // namespace
-
 std::vector<std::string> expectedAccesses(std::initializer_list<std::string_view> names) {
-    static const auto sections = readSections();
+    static const auto sections = [] {
+        std::map<std::string, std::vector<std::string>, std::less<>> found;
+        std::ifstream file(LCDCRT_EXPECTED_ACCESSES);
+        std::vector<std::string>* section = nullptr;
+        for (std::string line; std::getline(file, line);) {
+            std::string direction, port, value;
+            if (line.starts_with('[')) {
+                section = &found[line.substr(1, line.find(']') - 1)];
+            } else if (std::istringstream(line) >> direction >> port >> value &&
+                       (direction.starts_with("in") || direction.starts_with("out"))) {
+                section->push_back(direction + " " + port + " " + value);
+            }
+        }
+        return found;
+    }();
     std::vector<std::string> lines;
     for (const auto name : names) {
         const auto& section = sections.at(std::string(name));
