@@ -5,20 +5,12 @@
 namespace lcdcrt {
 
 HeldPorts::HeldPorts(PortLibrary& ports, std::string lockPath)
-    : ports_(ports), hold_(std::move(lockPath)) {}
-
-std::uint32_t HeldPorts::in(std::int32_t port, Width width) {
-    return ports_.in(port, width);
-}
-
-void HeldPorts::out(std::int32_t port, Width width, std::uint32_t value) {
-    ports_.out(port, width, value);
-}
+    : ForwardingPorts(ports), hold_(std::move(lockPath)) {}
 
 void HeldPorts::beginSequence() {
     hold_.take();
     try {
-        ports_.beginSequence();
+        ForwardingPorts::beginSequence();
     } catch (...) {
         hold_.release();
         throw;
@@ -27,7 +19,7 @@ void HeldPorts::beginSequence() {
 
 void HeldPorts::endSequence() {
     try {
-        ports_.endSequence();
+        ForwardingPorts::endSequence();
     } catch (...) {
         hold_.release();
         throw;

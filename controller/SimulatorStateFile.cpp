@@ -47,15 +47,7 @@ std::size_t readUpTo(int fd, unsigned char* buffer, std::size_t size) {
 }  // namespace
 
 SimulatorStateFile::SimulatorStateFile(SimulatedController& chip, std::string path)
-    : chip_(chip), path_(std::move(path)) {}
-
-std::uint32_t SimulatorStateFile::in(std::int32_t port, Width width) {
-    return chip_.in(port, width);
-}
-
-void SimulatorStateFile::out(std::int32_t port, Width width, std::uint32_t value) {
-    chip_.out(port, width, value);
-}
+    : ForwardingPorts(chip), chip_(chip), path_(std::move(path)) {}
 
 void SimulatorStateFile::beginSequence() {
     const int fd = open(path_.c_str(), O_RDONLY | O_CLOEXEC);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "controller/PortLibrary.h"
+#include "controller/ForwardingPorts.h"
 #include "controller/SimulatedController.h"
 
 namespace lcdcrt {
@@ -11,12 +11,10 @@ namespace lcdcrt {
 // from the file (power-on zeros while there is none) and ends by replacing it atomically
 // with the registers as the sequence left them. The file holds the index register and
 // then the 256 registers, one byte each.
-class SimulatorStateFile final : public PortLibrary {
+class SimulatorStateFile final : public ForwardingPorts {
   public:
     SimulatorStateFile(SimulatedController& chip, std::string path);
 
-    std::uint32_t in(std::int32_t port, Width width) override;
-    void out(std::int32_t port, Width width, std::uint32_t value) override;
     // Both throw FatalError naming the file; a file that cannot be read is left as it was.
     void beginSequence() override;
     void endSequence() override;

@@ -73,14 +73,5 @@ TEST_F(KeeperPair, CarriesOutTheWindowsSequencesAccessForAccess) {
               testing::expectedAccesses({"probe-present", "lcd-panel-5", "crt"}));
 }
 
-TEST_F(KeeperPair, RefusesAForeignAccessBeforeItReachesTheKeeper) {
-    KeeperPorts window(sockets[1]);
-    PortSequence sequence(window);
-    writeRegisterWord(window, 0x0019);
-    EXPECT_THROW(writeRegisterWord(window, 0xBEEF), FatalError);
-    EXPECT_THROW(window.DlPortWritePortUchar(kDataPort, 1), FatalError);
-    EXPECT_TRUE(chip.log().empty());
-}
-
 }  // namespace
 }  // namespace lcdcrt
