@@ -65,7 +65,8 @@ int runProgram(const char* programName, std::string commandLine, PortLibrary& po
     QApplication::setApplicationVersion(QStringLiteral(LCDCRT_VERSION_TEXT));
     // Qt's own texts, such as the message box's button, in the user's language.
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (QLocale().language() != QLocale::English && QLocale().language() != QLocale::C &&
+        qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTexts);
     }
