@@ -11,32 +11,23 @@
 namespace lcdcrt {
 namespace {
 
-// A controller that is sent SIGTERM while it receives the tenth word of a table, and
+// SIGTERM arrives while the controller receives the tenth word of a table; the controller
 // says how many words it has received.
-class InterruptedController final : public PortLibrary {
-  public:
-    std::uint32_t in(std::int32_t port, Width width) override { return chip_.in(port, width); }
-    void out(std::int32_t port, Width width, std::uint32_t value) override {
-        chip_.out(port, width, value);
-        if (width == Width::Word) {
-            ++words_;
-            std::fprintf(stderr, "%d words\n", words_);
-            if (words_ == 10) {
-                std::raise(SIGTERM);
-            }
-        }
-    }
-
-  private:
-    SimulatedController chip_;
-    int words_ = 0;
-};
-
 TEST(HeldSignals, ATerminatedProcessFinishesItsTableFirst) {
     const std::string lock = ::testing::TempDir() + "held-signals.lock";
     EXPECT_EXIT(
         {
-            InterruptedController chip;
+            SimulatedController chip;
+            int words = 0;
+            chip.setObserver([&](const PortAccess& access) {
+                if (access.width != Width::Word) {
+                    return;
+                }
+                std::fprintf(stderr, "%d words\n", ++words);
+                if (words == 10) {
+                    std::raise(SIGTERM);
+                }
+            });
             HeldPorts ports(chip, lock);
             runConsoleMode({Command::Mode::Crt, ""}, ports);
             std::fprintf(stderr, "went on after the table\n");

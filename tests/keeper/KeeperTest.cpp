@@ -43,24 +43,11 @@ TEST(PortKeeper, RefusesAnythingButWholeKnownSequencesAndTouchesNoPort) {
 }
 
 // The window's side and the keeper, joined by a socket pair as the two processes are.
-struct KeeperPair : ::testing::Test {
-    void SetUp() override {
-        ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets), 0);
-        server = std::thread([this] {
-            serveWindow(sockets[0], chip);
-            close(sockets[0]);
-        });
-    }
-    void TearDown() override {
-        close(sockets[1]);
-        server.join();
-    }
-    int sockets[2]{};
+TEST(KeeperPair, CarriesOutTheWindowsSequencesAccessForAccess) {
+    int sockets[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets), 0);
     SimulatedController chip;
-    std::thread server;
-};
-
-TEST_F(KeeperPair, CarriesOutTheWindowsSequencesAccessForAccess) {
+    std::thread keeper([&] { serveWindow(sockets[0], chip); });
     KeeperPorts window(sockets[1]);
     PortSequence start(window);
     EXPECT_TRUE(probeController(window));
@@ -69,6 +56,8 @@ TEST_F(KeeperPair, CarriesOutTheWindowsSequencesAccessForAccess) {
     PortSequence click(window);
     writeRegisterTable(window, crtTable());
     click.finish();
+    close(sockets[1]);
+    keeper.join();
     EXPECT_EQ(testing::loggedAccesses(chip),
               testing::expectedAccesses({"probe-present", "lcd-panel-5", "crt"}));
 }
