@@ -19,13 +19,7 @@ int main(int argc, char** argv) {
     lcdcrt::setUpTranslation(lcdcrt::localeDirectory());
     try {
         const lcdcrt::Command command = lcdcrt::readCommand(argc, argv, "lcdcrt");
-        if (command.mode == lcdcrt::Command::Mode::Help) {
-            lcdcrt::writeText(stdout, lcdcrt::helpText("lcdcrt"), lcdcrt::tr("to standard output"));
-            return 0;
-        }
-        if (command.mode == lcdcrt::Command::Mode::Version) {
-            lcdcrt::writeText(stdout, lcdcrt::versionText("lcdcrt"),
-                              lcdcrt::tr("to standard output"));
+        if (lcdcrt::answerInformationRequest(command, "lcdcrt")) {
             return 0;
         }
         // Take the ports, then give up every capability.

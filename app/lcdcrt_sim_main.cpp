@@ -22,14 +22,7 @@ int main(int argc, char** argv) {
     lcdcrt::setUpTranslation(lcdcrt::localeDirectory());
     try {
         const lcdcrt::Command command = lcdcrt::readCommand(argc, argv, "lcdcrt-sim");
-        if (command.mode == lcdcrt::Command::Mode::Help) {
-            lcdcrt::writeText(stdout, lcdcrt::helpText("lcdcrt-sim"),
-                              lcdcrt::tr("to standard output"));
-            return 0;
-        }
-        if (command.mode == lcdcrt::Command::Mode::Version) {
-            lcdcrt::writeText(stdout, lcdcrt::versionText("lcdcrt-sim"),
-                              lcdcrt::tr("to standard output"));
+        if (lcdcrt::answerInformationRequest(command, "lcdcrt-sim")) {
             return 0;
         }
         const lcdcrt::SimulatorSettings settings = lcdcrt::readSimulatorSettings();

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "console/TextOutput.h"
 #include "controller/FatalError.h"
 #include "controller/Translation.h"
 #include "profiles/QuotedText.h"
@@ -77,6 +78,16 @@ Command readCommand(int argc, char** argv, std::string_view program) {
                                    quotedText(first).c_str(), std::string(program).c_str()));
     }
     return {Command::Mode::Window, joined(1, argc, argv)};
+}
+
+bool answerInformationRequest(const Command& command, std::string_view program) {
+    if (command.mode != Command::Mode::Help && command.mode != Command::Mode::Version) {
+        return false;
+    }
+    writeText(stdout,
+              command.mode == Command::Mode::Help ? helpText(program) : versionText(program),
+              tr("to standard output"));
+    return true;
 }
 
 std::string versionText(std::string_view program) {

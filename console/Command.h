@@ -28,4 +28,8 @@ std::string joinArguments(int argc, char** argv);
 std::string helpText(std::string_view program);
 std::string versionText(std::string_view program);
 
+// Writes the text --help or --version asks for, and says whether `command` asked for one;
+// throws FatalError when the text cannot be written.
+bool answerInformationRequest(const Command& command, std::string_view program);
+
 }  // namespace lcdcrt
