@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -42,6 +43,9 @@ void ControllerHold::take() {
         throw FatalError(formatted(tr("cannot open the controller lock %s: %s"), lockPath_.c_str(),
                                    std::strerror(errno)));
     }
+    // Whoever makes the file makes it readable for every user, whatever their umask; for
+    // anyone else this changes nothing and may fail.
+    fchmod(fd, 0644);
     // flock has no timeout of its own; a short poll keeps the wait bounded.
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(kLockWaitMilliseconds);
