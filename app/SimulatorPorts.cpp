@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 
 #include "console/TextOutput.h"
 #include "controller/FatalError.h"
@@ -11,15 +10,12 @@
 namespace lcdcrt {
 
 SimulatorPorts::SimulatorPorts(const SimulatorSettings& settings)
-    : chip_(settings.identity),
-      logName_(tr("the port log to standard error")),
-      exitAfter_(settings.exitAfter) {
-    if (!settings.logPath.empty()) {
-        logName_ = formatted(tr("the port log LCDCRT_SIM_LOG=\"%s\""), settings.logPath.c_str());
-        log_ = std::fopen(settings.logPath.c_str(), "we");
+    : chip_(settings.identity), logPath_(settings.logPath), exitAfter_(settings.exitAfter) {
+    if (!logPath_.empty()) {
+        logName_ = N_("the port log LCDCRT_SIM_LOG=\"%s\"");
+        log_ = std::fopen(logPath_.c_str(), "we");
         if (log_ == nullptr) {
-            throw FatalError(
-                formatted(tr("cannot write %s: %s"), logName_.c_str(), std::strerror(errno)));
+            throw cannotWrite(logName_, logPath_.c_str(), errno);
         }
     }
     chip_.setObserver([this](const PortAccess& access) { logAccess(access); });
@@ -43,7 +39,7 @@ PortLibrary& SimulatorPorts::ports() {
 }
 
 void SimulatorPorts::logAccess(const PortAccess& access) {
-    writeText(log_, toAnnotatedText(access) + "\n", logName_);
+    writeText(log_, toAnnotatedText(access) + "\n", logName_, logPath_.c_str());
     if (++accesses_ == exitAfter_) {
         std::_Exit(0);
     }

@@ -8,6 +8,7 @@
 #include "controller/HeldPorts.h"
 #include "controller/SimulatedController.h"
 #include "controller/SimulatorStateFile.h"
+#include "controller/Translation.h"
 
 namespace lcdcrt {
 
@@ -28,8 +29,9 @@ class SimulatorPorts {
     void logAccess(const PortAccess& access);
 
     SimulatedController chip_;
+    std::string logPath_;  // empty: standard error
     std::FILE* log_ = stderr;
-    std::string logName_;
+    const char* logName_ = N_("the port log to standard error");
     unsigned long exitAfter_;
     unsigned long accesses_ = 0;
     std::optional<SimulatorStateFile> stateFile_;

@@ -86,7 +86,7 @@ bool answerInformationRequest(const Command& command, std::string_view program) 
     }
     writeText(stdout,
               command.mode == Command::Mode::Help ? helpText(program) : versionText(program),
-              tr("to standard output"));
+              N_("to standard output"));
     return true;
 }
 

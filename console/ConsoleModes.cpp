@@ -73,7 +73,7 @@ int runConsoleMode(const Command& command, PortLibrary& ports) {
     if (!state) {
         return kExitEnded;
     }
-    writeText(stdout, stateLine(*state) + "\n", tr("to standard output"));
+    writeText(stdout, stateLine(*state) + "\n", N_("to standard output"));
     return state->profile == ControllerState::Profile::Neither ? kExitNeitherProfile : kExitEnded;
 }
 

@@ -23,14 +23,18 @@ void guardStandardStreams() {
     std::signal(SIGPIPE, SIG_IGN);
 }
 
-void writeText(std::FILE* file, std::string_view text, std::string_view what) {
+FatalError cannotWrite(const char* what, const char* argument, int error) {
+    return FatalError(formatted(tr("cannot write %s: %s"), formatted(tr(what), argument).c_str(),
+                                std::strerror(error)));
+}
+
+void writeText(std::FILE* file, std::string_view text, const char* what, const char* argument) {
     const bool written =
         std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
     if (!written) {
         const int error = errno;
         std::clearerr(file);
-        throw FatalError(
-            formatted(tr("cannot write %s: %s"), std::string(what).c_str(), std::strerror(error)));
+        throw cannotWrite(what, argument, error);
     }
 }
 
