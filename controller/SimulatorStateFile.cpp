@@ -79,17 +79,20 @@ void SimulatorStateFile::endSequence() {
     const std::string temporary = path_ + ".new";
     const State state = chip_.state();
     std::FILE* file = std::fopen(temporary.c_str(), "wbe");
-    const bool written = file != nullptr &&
-                         std::fwrite(state.data(), 1, state.size(), file) == state.size() &&
-                         std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-    const int error = errno;
-    if (file != nullptr && std::fclose(file) != 0 && written) {
-        failToWrite(path_, errno);
+    int error = 0;
+    if (file == nullptr || std::fwrite(state.data(), 1, state.size(), file) != state.size() ||
+        std::fflush(file) != 0 || fsync(fileno(file)) != 0) {
+        error = errno;
     }
-    if (!written || std::rename(temporary.c_str(), path_.c_str()) != 0) {
-        const int cause = written ? errno : error;
+    if (file != nullptr && std::fclose(file) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error == 0 && std::rename(temporary.c_str(), path_.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
         std::remove(temporary.c_str());
-        failToWrite(path_, cause);
+        failToWrite(path_, error);
     }
 }
 
