@@ -23,6 +23,7 @@ constexpr std::array kModes = {
     ModeName{"--crt", Command::Mode::Crt, false},
     ModeName{"--status", Command::Mode::Status, false},
     ModeName{"--toggle", Command::Mode::Toggle, true},
+    ModeName{"--diagnose", Command::Mode::Diagnose, false},
     ModeName{"--help", Command::Mode::Help, false},
     ModeName{"-h", Command::Mode::Help, false},
     ModeName{"--version", Command::Mode::Version, false},
@@ -103,6 +104,7 @@ std::string helpText(std::string_view program) {
            "       %s --crt            switch to the CRT configuration\n"
            "       %s --toggle [PANEL] switch to the other one, print the new state\n"
            "       %s --status         print the configuration in force\n"
+           "       %s --diagnose       print what a bug report needs; writes nothing\n"
            "       %s -h, --help       this text\n"
            "       %s -V, --version    the version\n"
            "\n"
@@ -117,7 +119,7 @@ std::string helpText(std::string_view program) {
            "\n"
            "Exit status: 0 done, 1 error (reported), 2 display controller not found,\n"
            "3 --status found neither configuration.\n"),
-        name, name, name, name, name, name, name);
+        name, name, name, name, name, name, name, name);
 }
 
 }  // namespace lcdcrt

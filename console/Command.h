@@ -8,7 +8,7 @@ namespace lcdcrt {
 // What the command line asks for: the mode chosen by its first argument, and the panel
 // text, the remaining arguments joined with single spaces.
 struct Command {
-    enum class Mode { Window, Lcd, Crt, Status, Toggle, Help, Version };
+    enum class Mode { Window, Lcd, Crt, Status, Toggle, Diagnose, Help, Version };
 
     Mode mode = Mode::Window;
     std::string panelText;

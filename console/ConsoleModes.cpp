@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "console/Diagnosis.h"
 #include "console/TextOutput.h"
 #include "controller/DisplayController.h"
 #include "controller/ExitStatus.h"
@@ -44,6 +45,9 @@ ControllerState writeCrt(PortLibrary& ports) {
 
 int runConsoleMode(const Command& command, PortLibrary& ports) {
     const Mode mode = command.mode;
+    if (mode == Mode::Diagnose) {
+        return runDiagnosis(ports);
+    }
     std::optional<std::int16_t> word;
     if (mode == Mode::Lcd || mode == Mode::Toggle) {
         word = lcdPanelWord(command.panelText);

@@ -9,7 +9,7 @@ namespace lcdcrt {
 // sequence: the probe, then the mode's accesses; prints the state line of --status and
 // --toggle on standard output. Returns the exit status; throws FatalError for an error,
 // with nothing written to the controller after it. A panel text that makes no panel
-// word is refused before any access.
+// word is refused before any access. --diagnose is runDiagnosis().
 int runConsoleMode(const Command& command, PortLibrary& ports);
 
 }  // namespace lcdcrt
