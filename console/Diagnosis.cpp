@@ -117,13 +117,16 @@ std::string systemFileRows() {
 int runDiagnosis(PortLibrary& ports) {
     std::error_code error;
     const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    const std::string report =
-        row("program",
-            program.filename().string() + " " LCDCRT_VERSION_TEXT " for " LCDCRT_ARCHITECTURE) +
-        controllerRows(ports) +
-        row("session", variable("XDG_SESSION_TYPE") + ", " + variable("DISPLAY") + ", " +
-                           variable("WAYLAND_DISPLAY")) +
-        capabilityRow(program) + kernelRow() + lockFileRow() + systemFileRows();
+    // One row after the other: the lock file's row must see what the probe left.
+    std::string report = row("program", program.filename().string() + " " LCDCRT_VERSION_TEXT
+                                                                      " for " LCDCRT_ARCHITECTURE);
+    report += controllerRows(ports);
+    report += row("session", variable("XDG_SESSION_TYPE") + ", " + variable("DISPLAY") + ", " +
+                                 variable("WAYLAND_DISPLAY"));
+    report += capabilityRow(program);
+    report += kernelRow();
+    report += lockFileRow();
+    report += systemFileRows();
     writeText(stdout, report, N_("to standard output"));
     return kExitEnded;
 }
