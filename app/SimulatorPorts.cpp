@@ -21,7 +21,7 @@ SimulatorPorts::SimulatorPorts(const SimulatorSettings& settings)
     chip_.setObserver([this](const PortAccess& access) { logAccess(access); });
     if (!settings.statePath.empty()) {
         stateFile_.emplace(chip_, settings.statePath);
-        held_.emplace(*stateFile_, settings.statePath + ".lock");
+        held_.emplace(*stateFile_, LockFile{settings.statePath + ".lock", false});
     }
 }
 

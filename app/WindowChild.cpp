@@ -31,18 +31,28 @@ void forwardSignal(int signal) {
     }
 }
 
+// In the child: nothing may unwind from here into the keeper's code.
 [[noreturn]] void becomeWindow(const std::string& path, char** argv, int socket) {
-    giveUpPortAccess();
+    try {
+        giveUpPortAccess();
+    } catch (const FatalError& error) {
+        _exit(reportFatalErrorText(error.what()));
+    }
     setenv(keeper::kSocketVariable, std::to_string(socket).c_str(), 1);
     execv(path.c_str(), argv);
-    reportFatalErrorText(formatted(tr("cannot start the window program %s: %s"), path.c_str(),
-                                   std::strerror(errno)));
-    _exit(1);
+    _exit(reportFatalErrorText(formatted(tr("cannot start the window program %s: %s"), path.c_str(),
+                                         errorText(errno))));
 }
 
 int waitForWindow(pid_t pid) {
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    pid_t waited = 0;
+    do {
+        waited = waitpid(pid, &status, 0);
+    } while (waited < 0 && errno == EINTR);
+    if (waited < 0) {
+        throw FatalError(
+            formatted(tr("cannot learn how the window ended: %s"), errorText(errno)));
     }
     if (WIFSIGNALED(status)) {
         std::signal(WTERMSIG(status), SIG_DFL);
@@ -57,11 +67,13 @@ int waitForWindow(pid_t pid) {
 int runWindowChild(const std::string& path, char** argv, PortLibrary& ports) {
     int sockets[2];
     if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, sockets) != 0) {
-        throw FatalError(formatted(tr("cannot connect the window: %s"), std::strerror(errno)));
+        throw FatalError(formatted(tr("cannot connect the window: %s"), errorText(errno)));
     }
+    // Started with SIGCHLD ignored, the window's exit status would be thrown away.
+    std::signal(SIGCHLD, SIG_DFL);
     const pid_t pid = fork();
     if (pid < 0) {
-        throw FatalError(formatted(tr("cannot start the window: %s"), std::strerror(errno)));
+        throw FatalError(formatted(tr("cannot start the window: %s"), errorText(errno)));
     }
     if (pid == 0) {
         close(sockets[0]);

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
             execv(window.c_str(), argv);
             throw lcdcrt::FatalError(
                 lcdcrt::formatted(lcdcrt::tr("cannot start the window program %s: %s"),
-                                  window.c_str(), std::strerror(errno)));
+                                  window.c_str(), lcdcrt::errorText(errno)));
         }
         lcdcrt::SimulatorPorts simulator(settings);
         lcdcrt::Module1 ports([&]() -> lcdcrt::PortLibrary& { return simulator.ports(); });

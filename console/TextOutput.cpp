@@ -25,7 +25,7 @@ void guardStandardStreams() {
 
 FatalError cannotWrite(const char* what, const char* argument, int error) {
     return FatalError(formatted(tr("cannot write %s: %s"), formatted(tr(what), argument).c_str(),
-                                std::strerror(error)));
+                                errorText(error)));
 }
 
 void writeText(std::FILE* file, std::string_view text, const char* what, const char* argument) {

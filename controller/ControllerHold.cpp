@@ -17,56 +17,69 @@
 
 namespace lcdcrt {
 
-namespace {
-
-sigset_t heldSignals() {
-    sigset_t set;
-    sigemptyset(&set);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP}) {
-        sigaddset(&set, signal);
-    }
-    return set;
-}
-
-}  // namespace
-
-ControllerHold::ControllerHold(std::string lockPath) : lockPath_(std::move(lockPath)) {}
+ControllerHold::ControllerHold(LockFile lock) : lock_(std::move(lock)) {}
 
 ControllerHold::~ControllerHold() {
     release();
 }
 
-void ControllerHold::take() {
-    // Read-only is enough for flock, and lets every user open a lock file another made.
-    const int fd = open(lockPath_.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) {
-        throw FatalError(formatted(tr("cannot open the controller lock %s: %s"), lockPath_.c_str(),
-                                   std::strerror(errno)));
+// Never follows a link and never waits in open: a FIFO put at the path opens at once
+// and is refused as not a regular file.
+int ControllerHold::openLockFile() const {
+    const char* path = lock_.path.c_str();
+    const int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    const int fd = open(path, lock_.madeBySystem ? flags : flags | O_CREAT, 0644);
+    if (fd < 0 && errno == ELOOP) {
+        throw FatalError(formatted(tr("the controller lock %s is a symbolic link, which lcdcrt "
+                                      "does not follow; remove it"),
+                                   path));
     }
-    // Whoever makes the file makes it readable for every user, whatever their umask; for
-    // anyone else this changes nothing and may fail.
-    fchmod(fd, 0644);
-    // flock has no timeout of its own; a short poll keeps the wait bounded.
+    if (fd < 0) {
+        throw FatalError(
+            formatted(tr("cannot open the controller lock %s: %s"), path, errorText(errno)));
+    }
+    struct stat file {};
+    fstat(fd, &file);
+    const uid_t owner = lock_.madeBySystem ? 0 : geteuid();
+    if (!S_ISREG(file.st_mode)) {
+        close(fd);
+        throw FatalError(
+            formatted(tr("the controller lock %s is not a regular file; remove it"), path));
+    }
+    if (file.st_uid != owner) {
+        close(fd);
+        throw FatalError(formatted(tr("the controller lock %s belongs to user %u, not to user "
+                                      "%u; remove it"),
+                                   path, static_cast<unsigned>(file.st_uid),
+                                   static_cast<unsigned>(owner)));
+    }
+    return fd;
+}
+
+void ControllerHold::take() {
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(kLockWaitMilliseconds);
+    const int fd = openLockFile();
+    // flock has no timeout of its own; a short poll keeps the wait bounded.
     while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
             const int error = errno;
             close(fd);
             throw FatalError(
-                formatted(tr("cannot lock %s: %s"), lockPath_.c_str(), std::strerror(error)));
+                formatted(tr("cannot lock %s: %s"), lock_.path.c_str(), errorText(error)));
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             close(fd);
             throw FatalError(formatted(tr("another lcdcrt has held the controller lock %s for "
                                           "more than 2 s; try again once it has finished"),
-                                       lockPath_.c_str()));
+                                       lock_.path.c_str()));
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     lockFd_ = fd;
-    const sigset_t held = heldSignals();
-    pthread_sigmask(SIG_BLOCK, &held, &savedMask_);
+    sigset_t every;
+    sigfillset(&every);
+    pthread_sigmask(SIG_BLOCK, &every, &savedMask_);
 }
 
 void ControllerHold::release() {

@@ -6,26 +6,38 @@
 
 namespace lcdcrt {
 
-// Holds the controller for one sequence of accesses: an exclusive lock on a file that
-// every user's lcdcrt can open, so that two processes never interleave their accesses,
-// and the signals that would end or stop the process held off, so that no table is cut
-// in half; they take effect when the hold is released.
+// The file whose lock keeps two processes from interleaving their accesses.
+struct LockFile {
+    std::string path;
+    // The system's lock is made by the system (tmpfiles.d), root's and readable by every
+    // user: it is never created here, so that no user can make it theirs. A private lock
+    // (the simulator's, or one user's where lcdcrt is not installed) is made as needed.
+    bool madeBySystem;
+};
+
+// Holds the controller for one sequence of accesses: an exclusive lock on the lock file,
+// so that two processes never interleave their accesses, and every signal that can be
+// held off held, so that no table or read-back is cut short; they take effect when the
+// hold is released.
 class ControllerHold {
   public:
     static constexpr const char* kLockFile = "/run/lock/lcdcrt.lock";
     static constexpr int kLockWaitMilliseconds = 2000;
 
-    explicit ControllerHold(std::string lockPath);
+    explicit ControllerHold(LockFile lock);
     ~ControllerHold();
     ControllerHold(const ControllerHold&) = delete;
     ControllerHold& operator=(const ControllerHold&) = delete;
 
-    // Throws FatalError when the lock cannot be opened or is not had within 2 s.
+    // Throws FatalError, saying what is wrong, when the lock file cannot be opened, is not
+    // a regular file, belongs to the wrong user, or is not had within 2 s of the call.
     void take();
     void release();
 
   private:
-    std::string lockPath_;
+    int openLockFile() const;
+
+    LockFile lock_;
     int lockFd_ = -1;
     sigset_t savedMask_{};
 };

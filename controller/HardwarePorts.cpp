@@ -2,8 +2,8 @@
 
 #include <linux/securebits.h>
 #include <sys/capability.h>
-#include <sys/prctl.h>
 #include <sys/io.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <array>
@@ -91,28 +91,34 @@ int dropCapabilities() {
 PortGrant acquirePortAccess() {
     PortGrant grant;
     if (ioperm(kIndexPort, 2, 1) != 0) {
-        const int error = errno;
-        grant.refusal = portRefusalMessage(error, readLockdownText(), programPath());
+        grant.refusal = errno;
     }
     // Run as root, the programs this one starts would get every capability back when
     // executed; from here on they do not. Unprivileged users need not, and cannot.
     prctl(PR_SET_SECUREBITS, SECBIT_NOROOT | SECBIT_NOROOT_LOCKED);
-    if (const int error = dropCapabilities(); error != 0) {
-        grant.refusal = formatted(tr("cannot give up the program's capabilities: %s; refusing "
-                                     "to touch the display controller"),
-                                  std::strerror(error));
+    grant.capabilitiesKept = dropCapabilities();
+    if (grant.capabilitiesKept != 0 && grant.refusal == 0) {
+        ioperm(kIndexPort, 2, 0);
     }
     return grant;
 }
 
 void giveUpPortAccess() {
-    ioperm(kIndexPort, 2, 0);
+    if (ioperm(kIndexPort, 2, 0) != 0) {
+        throw FatalError(formatted(tr("cannot give back the display controller ports: %s"),
+                                   errorText(errno)));
+    }
 }
 
 Module1::Binder bindHardwarePorts(PortGrant grant) {
-    return [grant = std::move(grant)]() -> PortLibrary& {
-        if (!grant.refusal.empty()) {
-            throw FatalError(grant.refusal);
+    return [grant]() -> PortLibrary& {
+        if (grant.capabilitiesKept != 0) {
+            throw FatalError(formatted(tr("cannot give up the program's capabilities: %s; "
+                                          "refusing to touch the display controller"),
+                                       errorText(grant.capabilitiesKept)));
+        }
+        if (grant.refusal != 0) {
+            throw FatalError(portRefusalMessage(grant.refusal, readLockdownText(), programPath()));
         }
         static HardwarePorts ports;
         return ports;

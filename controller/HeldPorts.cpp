@@ -4,8 +4,8 @@
 
 namespace lcdcrt {
 
-HeldPorts::HeldPorts(PortLibrary& ports, std::string lockPath)
-    : ForwardingPorts(ports), hold_(std::move(lockPath)) {}
+HeldPorts::HeldPorts(PortLibrary& ports, LockFile lock)
+    : ForwardingPorts(ports), hold_(std::move(lock)) {}
 
 void HeldPorts::beginSequence() {
     hold_.take();

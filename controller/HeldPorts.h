@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "controller/ControllerHold.h"
 #include "controller/ForwardingPorts.h"
 
@@ -10,7 +8,7 @@ namespace lcdcrt {
 // `ports` with the controller held (locked, signals held off) for each sequence.
 class HeldPorts final : public ForwardingPorts {
   public:
-    HeldPorts(PortLibrary& ports, std::string lockPath);
+    HeldPorts(PortLibrary& ports, LockFile lock);
 
     void beginSequence() override;
     void endSequence() override;

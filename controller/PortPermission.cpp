@@ -1,7 +1,10 @@
 #include "controller/PortPermission.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "controller/DisplayController.h"
 #include "controller/Translation.h"
@@ -36,14 +39,38 @@ std::string portRefusalMessage(int errnum, std::string_view lockdownText,
                             "permission can lift that"),
                          std::string(mode).c_str());
     }
+    if (errnum == EPERM && !changeableByUsers({std::string(program)}).empty()) {
+        return formatted(tr("cannot open the display controller ports 0x3d6-0x3d7: %s; only an "
+                            "installed lcdcrt may be given the capability to use them: install "
+                            "it (the Debian package, or sudo cmake --install)"),
+                         errorText(errnum));
+    }
     if (errnum == EPERM) {
         return formatted(tr("cannot open the display controller ports 0x3d6-0x3d7: %s; give the "
                             "program the capability to use them, once, with: sudo setcap "
                             "cap_sys_rawio+ep %s"),
-                         std::strerror(errnum), std::string(program).c_str());
+                         errorText(errnum), std::string(program).c_str());
     }
     return formatted(tr("cannot open the display controller ports 0x3d6-0x3d7: %s"),
-                     std::strerror(errnum));
+                     errorText(errnum));
+}
+
+std::string changeableByUsers(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        std::error_code error;
+        const auto real = std::filesystem::weakly_canonical(path, error);
+        for (auto step = real; !error && !step.empty(); step = step.parent_path()) {
+            struct stat file {};
+            if (stat(step.c_str(), &file) == 0 &&
+                (file.st_uid != 0 || (file.st_mode & (S_IWGRP | S_IWOTH)) != 0)) {
+                return step.string();
+            }
+            if (step == step.root_path()) {
+                break;
+            }
+        }
+    }
+    return {};
 }
 
 }  // namespace lcdcrt

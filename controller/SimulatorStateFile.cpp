@@ -1,6 +1,7 @@
 #include "controller/SimulatorStateFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -19,13 +20,13 @@ using State = SimulatedController::State;
 
 [[noreturn]] void failToRead(const std::string& path, int error) {
     throw FatalError(formatted(tr("the simulator state LCDCRT_SIM_STATE=\"%s\" cannot be read: %s"),
-                               path.c_str(), std::strerror(error)));
+                               path.c_str(), errorText(error)));
 }
 
 [[noreturn]] void failToWrite(const std::string& path, int error) {
     throw FatalError(
         formatted(tr("the simulator state LCDCRT_SIM_STATE=\"%s\" cannot be written: %s"),
-                  path.c_str(), std::strerror(error)));
+                  path.c_str(), errorText(error)));
 }
 
 // Reads at most size + 1 bytes, so that a longer file is told from a whole one.
@@ -50,13 +51,21 @@ SimulatorStateFile::SimulatorStateFile(SimulatedController& chip, std::string pa
     : ForwardingPorts(chip), chip_(chip), path_(std::move(path)) {}
 
 void SimulatorStateFile::beginSequence() {
-    const int fd = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO put there opens at once and is refused.
+    const int fd = open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno != ENOENT) {
             failToRead(path_, errno);
         }
         chip_.setState(State{});
         return;
+    }
+    struct stat file {};
+    if (fstat(fd, &file) != 0 || !S_ISREG(file.st_mode)) {
+        close(fd);
+        throw FatalError(formatted(tr("the simulator state LCDCRT_SIM_STATE=\"%s\" is not a "
+                                      "regular file"),
+                                   path_.c_str()));
     }
     unsigned char buffer[sizeof(State) + 1];
     const std::size_t size = readUpTo(fd, buffer, sizeof(buffer));
@@ -78,7 +87,10 @@ void SimulatorStateFile::beginSequence() {
 void SimulatorStateFile::endSequence() {
     const std::string temporary = path_ + ".new";
     const State state = chip_.state();
-    std::FILE* file = std::fopen(temporary.c_str(), "wbe");
+    // Never waits on a FIFO or follows a link put at the temporary's name.
+    const int fd = open(temporary.c_str(),
+                        O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "wb");
     int error = 0;
     if (file == nullptr || std::fwrite(state.data(), 1, state.size(), file) != state.size() ||
         std::fflush(file) != 0 || fsync(fileno(file)) != 0) {

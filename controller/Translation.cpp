@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace lcdcrt {
@@ -37,6 +38,11 @@ void bindCatalogues() {
 const char* tr(const char* message) {
     bindCatalogues();
     return dgettext(kDomain, message);
+}
+
+const char* errorText(int error) {
+    bindCatalogues();
+    return std::strerror(error);
 }
 
 std::string formatted(const char* format, ...) {

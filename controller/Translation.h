@@ -8,6 +8,11 @@ namespace lcdcrt {
 // where no catalogue has it. The English text is the key.
 const char* tr(const char* message) __attribute__((format_arg(1)));
 
+// The system's description of `error` in the user's language, as tr() gives messages:
+// for messages that include it, which std::strerror alone would give in English when it
+// is read before the first tr().
+const char* errorText(int error);
+
 // Marks a message for the catalogue where it is only looked up later, through tr().
 constexpr const char* N_(const char* message) {
     return message;

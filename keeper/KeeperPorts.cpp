@@ -41,7 +41,7 @@ bool begins(const std::vector<std::uint16_t>& words, const RegisterTable& table,
 
 std::string KeeperPorts::ask(const std::string& request) {
     if (send(socket_, request.data(), request.size(), MSG_NOSIGNAL) < 0) {
-        throw FatalError(formatted(tr("cannot reach the port keeper: %s"), std::strerror(errno)));
+        throw FatalError(formatted(tr("cannot reach the port keeper: %s"), errorText(errno)));
     }
     std::array<char, keeper::kLargestPacket> packet{};
     ssize_t size = 0;

@@ -1,10 +1,12 @@
 #include "keeper/PortKeeper.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 
 #include "controller/DisplayController.h"
@@ -33,10 +35,42 @@ std::int16_t panelWordOf(std::string_view request) {
     return static_cast<std::int16_t>(low | (high << 8));
 }
 
+// Whether a packet arrives on `socket` before `deadline`.
+bool packetWithin(int socket, std::chrono::steady_clock::time_point deadline) {
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd waiting{socket, POLLIN, 0};
+        const int ready = poll(&waiting, 1, static_cast<int>(std::max<long long>(left.count(), 0)));
+        if (ready != 0 || left.count() <= 0) {
+            return ready != 0;
+        }
+    }
+}
+
+// A sequenced-packet socket reads an empty packet and the peer's end alike as 0 bytes;
+// only an ended peer also hangs up.
+bool peerClosed(int socket) {
+    pollfd hangUp{socket, POLLRDHUP, 0};
+    return poll(&hangUp, 1, 0) > 0 && (hangUp.revents & (POLLHUP | POLLRDHUP)) != 0;
+}
+
 }  // namespace
 
+void PortKeeper::requireController() const {
+    if (!controllerFound_) {
+        refuse(N_("a table before the probe found the controller"));
+    }
+}
+
 PortKeeper::~PortKeeper() {
+    abandonSequence();
+}
+
+void PortKeeper::abandonSequence() {
+    abandoned_ = true;
     if (inSequence_) {
+        inSequence_ = false;
         try {
             ports_.endSequence();
         } catch (...) {
@@ -45,6 +79,9 @@ PortKeeper::~PortKeeper() {
 }
 
 std::string PortKeeper::answer(std::string_view request) {
+    if (abandoned_) {
+        refuse(N_("the window held the controller for more than 2 s"));
+    }
     if (request.empty()) {
         refuse(N_("an empty request"));
     }
@@ -66,12 +103,19 @@ std::string PortKeeper::answer(std::string_view request) {
             inSequence_ = false;
             ports_.endSequence();
             return done;
-        case keeper::kProbe:
-            return done + static_cast<char>(readProbeRegister(ports_));
-        case keeper::kLcd:
-            writeRegisterTable(ports_, lcdTable(panelWordOf(request)));
+        case keeper::kProbe: {
+            const std::uint8_t identity = readProbeRegister(ports_);
+            controllerFound_ = identity == kProbeIdentity;
+            return done + static_cast<char>(identity);
+        }
+        case keeper::kLcd: {
+            const std::int16_t word = panelWordOf(request);
+            requireController();
+            writeRegisterTable(ports_, lcdTable(word));
             return done;
+        }
         case keeper::kCrt:
+            requireController();
             writeRegisterTable(ports_, crtTable());
             return done;
         default:
@@ -82,14 +126,20 @@ std::string PortKeeper::answer(std::string_view request) {
 void serveWindow(int socket, PortLibrary& ports) {
     PortKeeper keeper(ports);
     std::array<char, keeper::kLargestPacket> packet{};
+    std::chrono::steady_clock::time_point sequenceEnds{};
     for (;;) {
+        if (keeper.inSequence() && !packetWithin(socket, sequenceEnds)) {
+            keeper.abandonSequence();
+            continue;
+        }
         const ssize_t size = recv(socket, packet.data(), packet.size(), 0);
         if (size < 0 && errno == EINTR) {
             continue;
         }
-        if (size <= 0) {
+        if (size < 0 || (size == 0 && peerClosed(socket))) {
             return;
         }
+        const bool outside = !keeper.inSequence();
         std::string reply;
         bool refused = false;
         try {
@@ -97,6 +147,10 @@ void serveWindow(int socket, PortLibrary& ports) {
         } catch (const std::exception& error) {
             reply = std::string(1, keeper::kRefused) + error.what();
             refused = true;
+        }
+        if (outside && keeper.inSequence()) {
+            sequenceEnds = std::chrono::steady_clock::now() +
+                           std::chrono::milliseconds(PortKeeper::kSequenceMilliseconds);
         }
         reply.resize(std::min(reply.size(), keeper::kLargestPacket));
         if (send(socket, reply.data(), reply.size(), MSG_NOSIGNAL) < 0 || refused) {

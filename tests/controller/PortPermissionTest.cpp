@@ -25,6 +25,7 @@ TEST(PortPermission, RefusalMessageNamesPortsReasonAndRemedy) {
         std::string lockdown;
         std::string mustSay;
         std::string mustNotSay;
+        std::string program = "/usr/bin/lcdcrt";
     };
     const Case cases[] = {
         {EPERM, "[none] integrity confidentiality\n", "setcap cap_sys_rawio+ep /usr/bin/lcdcrt",
@@ -33,13 +34,20 @@ TEST(PortPermission, RefusalMessageNamesPortsReasonAndRemedy) {
         {EPERM, "none [integrity] confidentiality\n", "locked down (integrity mode", "setcap"},
         {EPERM, "none integrity [confidentiality]\n", "no permission can lift", "setcap"},
         {EINVAL, "[none] integrity confidentiality\n", "Invalid argument", "setcap"},
+        {EPERM, "[none]\n", "install it", "setcap", "/tmp/build/bin/lcdcrt"},
     };
     for (const Case& c : cases) {
-        const std::string message = portRefusalMessage(c.errnum, c.lockdown, "/usr/bin/lcdcrt");
+        const std::string message = portRefusalMessage(c.errnum, c.lockdown, c.program);
         EXPECT_NE(message.find("0x3d6-0x3d7"), std::string::npos) << message;
         EXPECT_NE(message.find(c.mustSay), std::string::npos) << message;
         EXPECT_EQ(message.find(c.mustNotSay), std::string::npos) << message;
     }
+}
+
+// Root's own folders are trusted; a folder anyone may write, and all below it, are not.
+TEST(PortPermission, FindsWhatUsersOtherThanRootCouldChange) {
+    EXPECT_EQ(changeableByUsers({"/usr/bin/env", "/usr/share/locale/none"}), "");
+    EXPECT_EQ(changeableByUsers({"/usr/bin/env", "/tmp/lcdcrt/share/locale"}), "/tmp");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // A Qt style plugin that the emulated-x86 scenarios load into the window process with
 // QT_PLUGIN_PATH and QT_STYLE_OVERRIDE=lcdcrt-guest. Inside the guest only (its marker on the
 // kernel command line), it writes 0xBEEF to port 0x3D6 under whatever grant the process has
-// and tells on stderr whether that faulted, then, once the
-// event loop runs, clicks Form1's buttons as LCDCRT_GUEST_CLICKS lists them (1,2: Command1,
-// Command2).
+// and tells on stderr whether that faulted; sends the port keeper the requests that
+// LCDCRT_GUEST_KEEPER lists (B,P,C: one packet each, before the window's own) and tells its
+// answers; then, once the event loop runs, clicks Form1's buttons as LCDCRT_GUEST_CLICKS
+// lists them (1,2: Command1, Command2).
 #include <sys/io.h>
+#include <sys/socket.h>
 
 #include <QApplication>
 #include <QFile>
@@ -40,6 +42,25 @@ const char* writeForeignWord() {
     return faulted ? "faulted" : "went through";
 }
 
+// The keeper's socket is the one sequenced-packet socket the window holds.
+QString askKeeper(const QStringList& requests) {
+    int keeper = 3;
+    for (int type = 0; keeper < 64; ++keeper) {
+        socklen_t size = sizeof type;
+        if (getsockopt(keeper, SOL_SOCKET, SO_TYPE, &type, &size) == 0 && type == SOCK_SEQPACKET) {
+            break;
+        }
+    }
+    QString answers;
+    for (const QString& request : requests) {
+        char answer[512] = "";
+        send(keeper, request.toLatin1().constData(), 1, 0);
+        recv(keeper, answer, sizeof answer, 0);
+        answers += u' ' + request + u':' + QLatin1Char(answer[0]);
+    }
+    return answers;
+}
+
 void click(const QStringList& buttons) {
     for (QWidget* const form : QApplication::topLevelWidgets()) {
         for (const QString& button : form->objectName() == u"Form1" ? buttons : QStringList()) {
@@ -59,6 +80,12 @@ class GuestStyle : public QStylePlugin {
         if (insideGuest()) {
             std::fprintf(stderr, "lcdcrt-guest-style: outw 0xbeef to 0x3d6 %s\n",
                          writeForeignWord());
+            const QStringList requests =
+                qEnvironmentVariable("LCDCRT_GUEST_KEEPER").split(u',', Qt::SkipEmptyParts);
+            if (!requests.isEmpty()) {
+                std::fprintf(stderr, "lcdcrt-guest-style: the keeper answered%s\n",
+                             qPrintable(askKeeper(requests)));
+            }
             const QString clicks = qEnvironmentVariable("LCDCRT_GUEST_CLICKS");
             QTimer::singleShot(0, qApp,
                                [clicks] { click(clicks.split(u',', Qt::SkipEmptyParts)); });

@@ -56,6 +56,15 @@ int main(int argc, char **argv) {
         mkdir(mounts[i][1], 0755), mount(mounts[i][0], mounts[i][1], mounts[i][0], 0, mounts[i][2]);
     for (int fd = 0; fd < 3; fd++)
         dup2(open("/dev/console", O_RDWR), fd);
+    // Debian's defaults for files in sticky world-writable folders such as /run/lock, which
+    // systemd's sysctl.d sets at boot and the bare kernel leaves off.
+    const char *protections[][2] = {{"regular", "2"}, {"fifos", "1"}, {"symlinks", "1"}, {"hardlinks", "1"}};
+    for (int i = 0; i < 4; i++) {
+        char path[64];
+        snprintf(path, sizeof path, "/proc/sys/fs/protected_%s", protections[i][0]);
+        FILE *sysctl = fopen(path, "w");
+        CHECK(sysctl && fputs(protections[i][1], sysctl) >= 0 && fclose(sysctl) == 0);
+    }
     char commandLine[4096] = "";
     FILE *file = fopen("/proc/cmdline", "re");
     CHECK(file && fgets(commandLine, sizeof commandLine, file) && strstr(commandLine, " lcdcrt.guest=1 "));
@@ -64,6 +73,12 @@ int main(int argc, char **argv) {
         putenv(argv[at++]);
     CHECK(at < argc && chmod("/", 0755) == 0 && mkdir("/tmp/runtime", 0700) == 0);
     CHECK(mkdir("/run", 0755) == 0 && mkdir("/run/lock", 0) == 0 && chmod("/run/lock", 01777) == 0);
+    // What the system makes at boot from tmpfiles.d: the controller lock.
+    char *tmpfiles[] = {"/usr/bin/systemd-tmpfiles", "--create", NULL};
+    pid_t boot = access(tmpfiles[0], X_OK) ? -1 : fork();
+    if (boot == 0)
+        execv(tmpfiles[0], tmpfiles), _exit(126);
+    CHECK(boot < 0 || (waitpid(boot, &status, 0) == boot && status == 0));
     struct vfs_cap_data rawIo = {VFS_CAP_REVISION_2 | VFS_CAP_FLAGS_EFFECTIVE, {{1u << CAP_SYS_RAWIO}}};
     CHECK(!atoi(argv[2]) || setxattr(argv[at], "security.capability", &rawIo, XATTR_CAPS_SZ_2, 0) == 0);
     pid_t pid = fork();

@@ -2,6 +2,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <thread>
 
 #include "controller/DisplayController.h"
@@ -16,29 +17,68 @@
 namespace lcdcrt {
 namespace {
 
-TEST(PortKeeper, RefusesAnythingButWholeKnownSequencesAndTouchesNoPort) {
+// Each list of requests is answered until its last, which is refused with no table word
+// written: malformed requests, accesses outside a sequence, and tables that no probe of
+// the keeper's own found the controller for.
+TEST(PortKeeper, RefusesAnythingButWholeKnownSequencesAndWritesNoWord) {
     using namespace std::string_literals;
-    const std::vector<std::string> refused[] = {
-        {""},
-        {"X"},
-        {"P"},
-        {"C"},
-        {"E"},
-        {"B", "B"},
-        {"B", "PP"},
-        {"B", "L\x56"},
-        {"B", "L\x56\x02\x00"s},
-        {"B", "L\x57\x02"},
-        {"B", "L\x00\x02"s},
+    struct Case {
+        std::uint8_t identity;
+        std::vector<std::string> requests;
     };
-    for (const auto& requests : refused) {
-        SimulatedController chip;
+    const Case cases[] = {
+        {0x80, {""}},
+        {0x80, {"X"}},
+        {0x80, {"P"}},
+        {0x80, {"C"}},
+        {0x80, {"E"}},
+        {0x80, {"B", "B"}},
+        {0x80, {"B", "PP"}},
+        {0x80, {"B", "P", "L\x56"}},
+        {0x80, {"B", "P", "L\x56\x02\x00"s}},
+        {0x80, {"B", "P", "L\x57\x02"}},
+        {0x80, {"B", "P", "L\x00\x02"s}},
+        {0x80, {"B", "C"}},
+        {0x80, {"B", "L\x56\x02"}},
+        {0xFF, {"B", "P", "C"}},
+        {0x7F, {"B", "P", "E", "B", "L\x56\x02"}},
+    };
+    for (const auto& [identity, requests] : cases) {
+        SimulatedController chip(identity);
         PortKeeper keeper(chip);
         for (std::size_t i = 0; i + 1 < requests.size(); ++i) {
-            ASSERT_EQ(keeper.answer(requests[i]), "k");
+            ASSERT_EQ(keeper.answer(requests[i])[0], 'k');
         }
         EXPECT_THROW(keeper.answer(requests.back()), FatalError) << requests.back();
-        EXPECT_TRUE(chip.log().empty()) << requests.back();
+        for (const PortAccess& access : chip.log()) {
+            EXPECT_NE(access.width, Width::Word) << requests.back();
+        }
+    }
+}
+
+// A window that keeps the controller past 2 s loses it, and an empty packet is a
+// malformed request, not the window's end: both are refused with a message.
+TEST(KeeperPair, RefusesASequenceHeldTooLongAndAnEmptyPacket) {
+    for (const bool late : {true, false}) {
+        int sockets[2];
+        ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets), 0);
+        SimulatedController chip;
+        std::thread keeper([&] { serveWindow(sockets[0], chip); });
+        char reply[512];
+        ASSERT_EQ(send(sockets[1], "B", 1, 0), 1);
+        ASSERT_GT(recv(sockets[1], reply, sizeof reply, 0), 0);
+        if (late) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+        }
+        ASSERT_EQ(send(sockets[1], late ? "P" : "", late ? 1 : 0, 0), late ? 1 : 0);
+        const ssize_t size = recv(sockets[1], reply, sizeof reply, 0);
+        keeper.join();
+        close(sockets[1]);
+        ASSERT_GT(size, 0);
+        EXPECT_EQ(reply[0], 'e');
+        EXPECT_NE(std::string(reply, size).find(late ? "more than 2 s" : "empty"),
+                  std::string::npos);
+        EXPECT_TRUE(chip.log().empty());
     }
 }
 

@@ -1,0 +1,28 @@
+#include "console/LockFileChoice.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "console/TextOutput.h"
+#include "controller/Translation.h"
+
+namespace lcdcrt {
+
+LockFile controllerLockFile() {
+    struct stat file {};
+    if (lstat(ControllerHold::kLockFile, &file) == 0) {
+        return {ControllerHold::kLockFile, true};
+    }
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string directory = runtime != nullptr && runtime[0] == '/' ? runtime : "/tmp";
+    LockFile own{directory + "/lcdcrt-" + std::to_string(geteuid()) + ".lock", false};
+    tellUser(formatted(tr("%s is missing, as where lcdcrt is not installed; holding the "
+                          "controller with %s, which keeps apart only this user's lcdcrt"),
+                       ControllerHold::kLockFile, own.path.c_str()));
+    return own;
+}
+
+}  // namespace lcdcrt
