@@ -11,6 +11,7 @@
 #include <string>
 
 #include "console/TextOutput.h"
+#include "controller/ExitStatus.h"
 #include "controller/FatalError.h"
 #include "controller/HardwarePorts.h"
 #include "controller/Translation.h"
@@ -37,7 +38,7 @@ void forwardSignal(int signal) {
     execv(path.c_str(), argv);
     reportFatalErrorText(formatted(tr("cannot start the window program %s: %s"), path.c_str(),
                                    std::strerror(errno)));
-    _exit(1);
+    _exit(kExitFatal);
 }
 
 int waitForWindow(pid_t pid) {

@@ -6,6 +6,7 @@
 #include "console/InstallPaths.h"
 #include "console/TextOutput.h"
 #include "controller/ControllerHold.h"
+#include "controller/ExitStatus.h"
 #include "controller/HardwarePorts.h"
 #include "controller/HeldPorts.h"
 #include "controller/Module1.h"
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
     try {
         const lcdcrt::Command command = lcdcrt::readCommand(argc, argv, "lcdcrt");
         if (lcdcrt::answerInformationRequest(command, "lcdcrt")) {
-            return 0;
+            return lcdcrt::kExitEnded;
         }
         // Take the ports, then give up every capability.
         lcdcrt::Module1 hardware(lcdcrt::bindHardwarePorts(lcdcrt::acquirePortAccess()));
