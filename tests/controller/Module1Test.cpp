@@ -39,32 +39,29 @@ TEST(Module1, ARefusedBindingFailsTheFirstCallAndAccessesNothing) {
 TEST(Module1, EachOperationMakesOneAccessOfItsWidthPerElement) {
     SimulatedController chip;
     Module1 module([&]() -> PortLibrary& { return chip; });
-    std::vector<std::uint32_t> read;
+    std::uint8_t bytes[] = {0x30, 0x31};
+    std::uint16_t words[] = {0x0530, 0x1431};
+    std::uint32_t longs[] = {0x1332};
     module.DlPortWritePortUchar(0x3D6, 0x1C);
     module.DlPortWritePortUchar(0x3D7, 0x7F);
-    read.push_back(module.DlPortReadPortUchar(0x3D7));
+    const std::uint32_t byte = module.DlPortReadPortUchar(0x3D7);
     module.DlPortWritePortUshort(0x3D6, 0x4F1B);
-    read.push_back(module.DlPortReadPortUshort(0x3D6));
+    const std::uint32_t word = module.DlPortReadPortUshort(0x3D6);
     module.DlPortWritePortUlong(0x3D6, 0xAAAA591D);
-    read.push_back(module.DlPortReadPortUlong(0x3D6));
-    const std::uint8_t bytes[] = {0x30, 0x31};
-    const std::uint16_t words[] = {0x0530, 0x1431};
-    const std::uint32_t longs[] = {0x1332};
-    std::uint8_t bytesRead[2]{};
-    std::uint16_t wordsRead[2]{};
-    std::uint32_t longsRead[1]{};
+    const std::uint32_t dword = module.DlPortReadPortUlong(0x3D6);
     module.DlPortWritePortBufferUchar(0x3D6, bytes, 2);
-    module.DlPortReadPortBufferUchar(0x3D6, bytesRead, 2);
+    module.DlPortReadPortBufferUchar(0x3D6, bytes, 2);
     module.DlPortWritePortBufferUshort(0x3D6, words, 2);
-    module.DlPortReadPortBufferUshort(0x3D6, wordsRead, 2);
+    module.DlPortReadPortBufferUshort(0x3D6, words, 2);
     module.DlPortWritePortBufferUlong(0x3D6, longs, 1);
-    module.DlPortReadPortBufferUlong(0x3D6, longsRead, 1);
-    read.insert(read.end(), {bytesRead[0], bytesRead[1], wordsRead[0], wordsRead[1], longsRead[0]});
+    module.DlPortReadPortBufferUlong(0x3D6, longs, 1);
 
     EXPECT_EQ(testing::loggedAccesses(chip),
               testing::expectedAccesses({"port-library-operations"}));
-    EXPECT_EQ(read, (std::vector<std::uint32_t>{0x7F, 0x4F1B, 0xFFFF591D, 0x31, 0x31, 0x1431,
-                                                0x1431, 0xFFFF1332}));
+    EXPECT_EQ((std::vector<std::uint32_t>{byte, word, dword, bytes[0], bytes[1], words[0], words[1],
+                                          longs[0]}),
+              (std::vector<std::uint32_t>{0x7F, 0x4F1B, 0xFFFF591D, 0x31, 0x31, 0x1431, 0x1431,
+                                          0xFFFF1332}));
 }
 
 }  // namespace
