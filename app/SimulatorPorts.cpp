@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "console/TextOutput.h"
+#include "controller/ExitStatus.h"
 #include "controller/FatalError.h"
 #include "controller/Translation.h"
 
@@ -41,7 +42,7 @@ PortLibrary& SimulatorPorts::ports() {
 void SimulatorPorts::logAccess(const PortAccess& access) {
     writeText(log_, toAnnotatedText(access) + "\n", logName_, logPath_.c_str());
     if (++accesses_ == exitAfter_) {
-        std::_Exit(0);
+        std::_Exit(kExitEnded);
     }
 }
 

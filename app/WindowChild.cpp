@@ -11,6 +11,7 @@
 #include <string>
 
 #include "console/TextOutput.h"
+#include "controller/ExitStatus.h"
 #include "controller/FatalError.h"
 #include "controller/HardwarePorts.h"
 #include "controller/Translation.h"

@@ -11,6 +11,7 @@
 #include "console/ConsoleModes.h"
 #include "console/InstallPaths.h"
 #include "console/TextOutput.h"
+#include "controller/ExitStatus.h"
 #include "controller/FatalError.h"
 #include "controller/Module1.h"
 #include "controller/Translation.h"
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
     try {
         const lcdcrt::Command command = lcdcrt::readCommand(argc, argv, "lcdcrt-sim");
         if (lcdcrt::answerInformationRequest(command, "lcdcrt-sim")) {
-            return 0;
+            return lcdcrt::kExitEnded;
         }
         const lcdcrt::SimulatorSettings settings = lcdcrt::readSimulatorSettings();
         if (command.mode == lcdcrt::Command::Mode::Window) {

@@ -6,6 +6,7 @@
 #include "console/TextOutput.h"
 #include "controller/FatalError.h"
 #include "controller/Translation.h"
+#include "controller/Version.h"
 #include "profiles/QuotedText.h"
 
 namespace lcdcrt {
@@ -92,7 +93,7 @@ bool answerInformationRequest(const Command& command, std::string_view program) 
 }
 
 std::string versionText(std::string_view program) {
-    return std::string(program) + " " LCDCRT_VERSION_TEXT "\n";
+    return std::string(program) + " " + kVersionText + "\n";
 }
 
 std::string helpText(std::string_view program) {

@@ -18,6 +18,7 @@
 #include "controller/PortPermission.h"
 #include "controller/PortSequence.h"
 #include "controller/Translation.h"
+#include "controller/Version.h"
 #include "profiles/ControllerState.h"
 
 namespace lcdcrt {
@@ -118,8 +119,8 @@ int runDiagnosis(PortLibrary& ports) {
     std::error_code error;
     const fs::path program = fs::read_symlink("/proc/self/exe", error);
     // One row after the other: the lock file's row must see what the probe left.
-    std::string report = row("program", program.filename().string() + " " LCDCRT_VERSION_TEXT
-                                                                      " for " LCDCRT_ARCHITECTURE);
+    std::string report = row(
+        "program", program.filename().string() + " " + kVersionText + " for " LCDCRT_ARCHITECTURE);
     report += controllerRows(ports);
     report += row("session", variable("XDG_SESSION_TYPE") + ", " + variable("DISPLAY") + ", " +
                                  variable("WAYLAND_DISPLAY"));

@@ -15,11 +15,12 @@ void Module1::out(std::int32_t port, Width width, std::uint32_t value) {
 }
 
 void Module1::beginSequence() {
-    ++sequenceDepth_;
+    inSequence_ = true;
 }
 
 void Module1::endSequence() {
-    if (--sequenceDepth_ == 0 && sequenceBegun_) {
+    inSequence_ = false;
+    if (sequenceBegun_) {
         sequenceBegun_ = false;
         library().endSequence();
     }
@@ -27,7 +28,7 @@ void Module1::endSequence() {
 
 PortLibrary& Module1::libraryInSequence() {
     PortLibrary& bound = library();
-    if (sequenceDepth_ > 0 && !sequenceBegun_) {
+    if (inSequence_ && !sequenceBegun_) {
         bound.beginSequence();
         sequenceBegun_ = true;
     }

@@ -18,8 +18,8 @@ class Module1 final : public PortLibrary {
     std::uint32_t in(std::int32_t port, Width width) override;
     void out(std::int32_t port, Width width, std::uint32_t value) override;
 
-    // Only the outermost of nested sequences reaches the bound library, and only once it
-    // makes an access: a sequence without accesses holds nothing.
+    // A sequence reaches the bound library only once it makes an access: a sequence
+    // without accesses holds nothing.
     void beginSequence() override;
     void endSequence() override;
 
@@ -29,7 +29,7 @@ class Module1 final : public PortLibrary {
 
     Binder binder_;
     PortLibrary* bound_ = nullptr;
-    int sequenceDepth_ = 0;
+    bool inSequence_ = false;
     bool sequenceBegun_ = false;
 };
 

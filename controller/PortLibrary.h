@@ -19,7 +19,8 @@ class PortLibrary {
 
     // Brackets accesses that belong together (the probe and the table after it, or one
     // table): an implementation may hold the controller for itself from begin to end, and
-    // end reports what could not be completed. Sequences do not nest.
+    // end reports what could not be completed. Sequences do not nest: a caller ends one
+    // before it begins the next, and a window handler called by another joins that one's.
     virtual void beginSequence() {}
     virtual void endSequence() {}
 

@@ -23,14 +23,10 @@ namespace {
                                toText(access).c_str()));
 }
 
-// Whether `words` begin `table`; a word for register 0x56 matches any panel word when
-// `anyPanel` is set.
+// Whether `words` begin `table`.
 bool begins(const std::vector<std::uint16_t>& words, const RegisterTable& table, bool anyPanel) {
     for (std::size_t slot = 0; slot < words.size(); ++slot) {
-        const auto expected = static_cast<std::uint16_t>(table[slot]);
-        const bool panel = anyPanel && (expected & 0xFFU) == kPanelRegister &&
-                           (words[slot] & 0xFFU) == kPanelRegister;
-        if (words[slot] != expected && !panel) {
+        if (!matchesSlot(table, slot, words[slot], anyPanel)) {
             return false;
         }
     }

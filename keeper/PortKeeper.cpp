@@ -29,7 +29,7 @@ std::int16_t panelWordOf(std::string_view request) {
     }
     const auto low = static_cast<std::uint8_t>(request[1]);
     const auto high = static_cast<std::uint8_t>(request[2]);
-    if (low != kPanelRegister) {
+    if (!isPanelWord(low)) {
         refuse(N_("a panel word must set register 0x56"));
     }
     return static_cast<std::int16_t>(low | (high << 8));

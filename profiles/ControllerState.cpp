@@ -13,18 +13,15 @@ std::uint8_t registerOf(std::int16_t word) {
     return static_cast<std::uint8_t>(static_cast<std::uint16_t>(word) & 0xFFU);
 }
 
-std::uint8_t valueOf(std::int16_t word) {
-    return static_cast<std::uint8_t>(static_cast<std::uint16_t>(word) >> 8);
-}
-
-// The registers that differ from `table`; with `anyPanel`, register 0x56 never does.
+// The registers that differ from `table`, each value read back taken as the word that
+// would have set it.
 std::vector<ControllerState::Register> differences(const RegisterTable& table,
                                                    const TableRegisters& values, bool anyPanel) {
     std::vector<ControllerState::Register> differing;
     for (std::size_t slot = 0; slot < kWrittenSlots; ++slot) {
         const std::uint8_t index = registerOf(table[slot]);
-        const bool free = anyPanel && index == kPanelRegister;
-        if (!free && values[slot] != valueOf(table[slot])) {
+        const auto word = static_cast<std::uint16_t>(index | values[slot] << 8);
+        if (!matchesSlot(table, slot, word, anyPanel)) {
             differing.push_back({index, values[slot]});
         }
     }

@@ -40,7 +40,7 @@ std::int16_t panelWord(std::string_view valueText, std::string_view commandLine)
                                    quotedText(commandLine).c_str()));
     }
     const auto word = static_cast<std::int16_t>(rounded);
-    if ((static_cast<std::uint16_t>(word) & 0xFFU) != kPanelRegister) {
+    if (!isPanelWord(static_cast<std::uint16_t>(word))) {
         throw FatalError(formatted(tr("panel parameter %s is not a whole number from -130 to 125"),
                                    quotedText(commandLine).c_str()));
     }

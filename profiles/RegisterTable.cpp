@@ -56,6 +56,11 @@ RegisterTable crtTable() {
     return tableOf(kCrtWords);
 }
 
+bool matchesSlot(const RegisterTable& table, std::size_t slot, std::uint16_t word, bool anyPanel) {
+    const auto expected = static_cast<std::uint16_t>(table[slot]);
+    return word == expected || (anyPanel && isPanelWord(expected) && isPanelWord(word));
+}
+
 void writeRegisterTable(PortLibrary& ports, const RegisterTable& table) {
     for (std::size_t slot = 0;; ++slot) {
         // Both conditions are taken on every pass, so the slot is read even when its

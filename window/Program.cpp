@@ -11,6 +11,7 @@
 
 #include "controller/ExitStatus.h"
 #include "controller/Translation.h"
+#include "controller/Version.h"
 #include "window/FatalErrorReport.h"
 #include "window/Form1.h"
 
@@ -62,7 +63,7 @@ int runProgram(const char* programName, std::string commandLine, PortLibrary& po
     char* qtArgv[] = {const_cast<char*>(programName), nullptr};
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("lcdcrt"));
-    QApplication::setApplicationVersion(QStringLiteral(LCDCRT_VERSION_TEXT));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
     // Qt's own texts, such as the message box's button, in the user's language.
     QTranslator qtTexts;
     if (QLocale().language() != QLocale::English && QLocale().language() != QLocale::C &&

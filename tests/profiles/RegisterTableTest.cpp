@@ -6,31 +6,9 @@
 
 #include "controller/FatalError.h"
 #include "controller/SimulatedController.h"
-#include "support/ExpectedAccesses.h"
 
 namespace lcdcrt {
 namespace {
-
-TEST(WriteRegisterTable, WritesEachProfileAsTwentyWordsInSlotOrder) {
-    const struct {
-        const char* name;
-        RegisterTable table;
-        const char* section;
-        std::uint8_t register0x1C;
-        std::uint8_t register0x56;
-    } cases[] = {
-        {"LCD", lcdTable(0x0756), "lcd-panel-5", 0x7F, 0x07},
-        {"CRT", crtTable(), "crt", 0x4F, 0x00},
-    };
-    for (const auto& c : cases) {
-        SimulatedController controller;
-        writeRegisterTable(controller, c.table);
-        EXPECT_EQ(testing::loggedAccesses(controller), testing::expectedAccesses({c.section}))
-            << c.name;
-        EXPECT_EQ(controller.registerValue(0x1C), c.register0x1C) << c.name;
-        EXPECT_EQ(controller.registerValue(0x56), c.register0x56) << c.name;
-    }
-}
 
 TEST(WriteRegisterTable, GoesOnPastSlot19OnlyWhileSlotsHoldValuesBelowMinusOne) {
     const struct {
