@@ -1,18 +1,18 @@
 #include <exception>
 
-#include "app/WindowChild.h"
+#include "base/ExitStatus.h"
+#include "base/FatalError.h"
+#include "base/InstallPaths.h"
+#include "base/TextOutput.h"
+#include "base/Translation.h"
 #include "console/Command.h"
 #include "console/ConsoleModes.h"
-#include "console/InstallPaths.h"
-#include "console/LockFileChoice.h"
-#include "console/TextOutput.h"
-#include "controller/ExitStatus.h"
-#include "controller/FatalError.h"
 #include "controller/HardwarePorts.h"
 #include "controller/HeldPorts.h"
+#include "controller/LockFileChoice.h"
 #include "controller/Module1.h"
 #include "controller/PortPermission.h"
-#include "controller/Translation.h"
+#include "keeper/WindowChild.h"
 
 namespace {
 

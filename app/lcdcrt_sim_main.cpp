@@ -5,16 +5,16 @@
 #include <exception>
 #include <string>
 
-#include "app/SimulatorPorts.h"
-#include "app/SimulatorSettings.h"
+#include "base/ExitStatus.h"
+#include "base/FatalError.h"
+#include "base/InstallPaths.h"
+#include "base/TextOutput.h"
+#include "base/Translation.h"
 #include "console/Command.h"
 #include "console/ConsoleModes.h"
-#include "console/InstallPaths.h"
-#include "console/TextOutput.h"
-#include "controller/ExitStatus.h"
-#include "controller/FatalError.h"
 #include "controller/Module1.h"
-#include "controller/Translation.h"
+#include "simulator/Simulator.h"
+#include "simulator/SimulatorSettings.h"
 
 // lcdcrt on a simulated display controller, logging every port access it makes. The
 // console modes run here; the window is the window program, which this process becomes.
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
                 lcdcrt::formatted(lcdcrt::tr("cannot start the window program %s: %s"),
                                   window.c_str(), lcdcrt::errorText(errno)));
         }
-        lcdcrt::SimulatorPorts simulator(settings);
+        lcdcrt::Simulator simulator(settings);
         lcdcrt::Module1 ports([&]() -> lcdcrt::PortLibrary& { return simulator.ports(); });
         return lcdcrt::runConsoleMode(command, ports);
     } catch (const std::exception& error) {

@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/InstallPaths.h"
+#include "base/TextOutput.h"
+#include "base/Translation.h"
 #include "console/Command.h"
-#include "console/InstallPaths.h"
-#include "console/TextOutput.h"
 #include "controller/Module1.h"
-#include "controller/Translation.h"
-#include "keeper/KeeperPorts.h"
+#include "keeper/KeeperClient.h"
 #include "keeper/KeeperProtocol.h"
 #include "window/Program.h"
 
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     const int socket = std::atoi(socketText);
     fcntl(socket, F_SETFD, FD_CLOEXEC);
     unsetenv(lcdcrt::keeper::kSocketVariable);
-    lcdcrt::KeeperPorts keeper(socket);
+    lcdcrt::KeeperClient keeper(socket);
     lcdcrt::Module1 ports([&]() -> lcdcrt::PortLibrary& { return keeper; });
     return lcdcrt::runProgram(argv[0], lcdcrt::joinArguments(argc, argv), ports);
 }

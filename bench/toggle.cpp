@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "controller/DisplayController.h"
-#include "controller/SimulatedController.h"
 #include "profiles/RegisterTable.h"
+#include "simulator/SimulatedController.h"
 #include "window/Form1.h"
 
 namespace {

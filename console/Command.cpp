@@ -3,11 +3,11 @@
 #include <array>
 #include <utility>
 
-#include "console/TextOutput.h"
-#include "controller/FatalError.h"
-#include "controller/Translation.h"
-#include "controller/Version.h"
-#include "profiles/QuotedText.h"
+#include "base/FatalError.h"
+#include "base/QuotedText.h"
+#include "base/TextOutput.h"
+#include "base/Translation.h"
+#include "base/Version.h"
 
 namespace lcdcrt {
 

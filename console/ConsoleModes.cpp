@@ -4,12 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "base/ExitStatus.h"
+#include "base/TextOutput.h"
+#include "base/Translation.h"
 #include "console/Diagnosis.h"
-#include "console/TextOutput.h"
 #include "controller/DisplayController.h"
-#include "controller/ExitStatus.h"
 #include "controller/PortSequence.h"
-#include "controller/Translation.h"
 #include "profiles/ControllerState.h"
 #include "profiles/LeadingNumber.h"
 #include "profiles/PanelWord.h"

@@ -10,15 +10,15 @@
 #include <fstream>
 #include <string>
 
-#include "console/TextOutput.h"
+#include "base/ExitStatus.h"
+#include "base/FatalError.h"
+#include "base/TextOutput.h"
+#include "base/Translation.h"
+#include "base/Version.h"
 #include "controller/ControllerHold.h"
 #include "controller/DisplayController.h"
-#include "controller/ExitStatus.h"
-#include "controller/FatalError.h"
 #include "controller/PortPermission.h"
 #include "controller/PortSequence.h"
-#include "controller/Translation.h"
-#include "controller/Version.h"
 #include "profiles/ControllerState.h"
 
 namespace lcdcrt {

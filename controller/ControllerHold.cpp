@@ -12,8 +12,8 @@
 #include <thread>
 #include <utility>
 
-#include "controller/FatalError.h"
-#include "controller/Translation.h"
+#include "base/FatalError.h"
+#include "base/Translation.h"
 
 namespace lcdcrt {
 

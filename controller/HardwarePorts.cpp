@@ -12,10 +12,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/FatalError.h"
+#include "base/Translation.h"
 #include "controller/DisplayController.h"
-#include "controller/FatalError.h"
 #include "controller/PortPermission.h"
-#include "controller/Translation.h"
 
 namespace lcdcrt {
 
@@ -105,8 +105,8 @@ PortGrant acquirePortAccess() {
 
 void giveUpPortAccess() {
     if (ioperm(kIndexPort, 2, 0) != 0) {
-        throw FatalError(formatted(tr("cannot give back the display controller ports: %s"),
-                                   errorText(errno)));
+        throw FatalError(
+            formatted(tr("cannot give back the display controller ports: %s"), errorText(errno)));
     }
 }
 

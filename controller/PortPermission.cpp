@@ -6,8 +6,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/Translation.h"
 #include "controller/DisplayController.h"
-#include "controller/Translation.h"
 
 namespace lcdcrt {
 

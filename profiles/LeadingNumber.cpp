@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <system_error>
 
-#include "controller/FatalError.h"
-#include "controller/Translation.h"
-#include "profiles/QuotedText.h"
+#include "base/FatalError.h"
+#include "base/QuotedText.h"
+#include "base/Translation.h"
 
 namespace lcdcrt {
 

@@ -4,10 +4,10 @@
 #include <limits>
 #include <string>
 
-#include "controller/FatalError.h"
-#include "controller/Translation.h"
+#include "base/FatalError.h"
+#include "base/QuotedText.h"
+#include "base/Translation.h"
 #include "profiles/LeadingNumber.h"
-#include "profiles/QuotedText.h"
 #include "profiles/RegisterTable.h"
 
 namespace lcdcrt {

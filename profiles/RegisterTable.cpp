@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <string>
 
+#include "base/FatalError.h"
+#include "base/Translation.h"
 #include "controller/DisplayController.h"
-#include "controller/FatalError.h"
-#include "controller/Translation.h"
 
 namespace lcdcrt {
 

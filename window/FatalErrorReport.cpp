@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QString>
 
-#include "console/TextOutput.h"
+#include "base/TextOutput.h"
 
 namespace lcdcrt {
 

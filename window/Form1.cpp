@@ -9,10 +9,10 @@
 #include <tuple>
 #include <utility>
 
+#include "base/ExitStatus.h"
+#include "base/Translation.h"
 #include "controller/DisplayController.h"
-#include "controller/ExitStatus.h"
 #include "controller/PortSequence.h"
-#include "controller/Translation.h"
 #include "profiles/LeadingNumber.h"
 #include "profiles/PanelWord.h"
 #include "profiles/RegisterTable.h"

@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <utility>
 
-#include "controller/ExitStatus.h"
-#include "controller/Translation.h"
-#include "controller/Version.h"
+#include "base/ExitStatus.h"
+#include "base/Translation.h"
+#include "base/Version.h"
 #include "window/FatalErrorReport.h"
 #include "window/Form1.h"
 

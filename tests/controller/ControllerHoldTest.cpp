@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
+#include "base/FatalError.h"
 #include "controller/ControllerHold.h"
-#include "controller/FatalError.h"
 
 namespace lcdcrt {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "base/FatalError.h"
 #include "controller/DisplayController.h"
-#include "controller/FatalError.h"
 #include "controller/Module1.h"
-#include "controller/SimulatedController.h"
+#include "simulator/SimulatedController.h"
 #include "support/ExpectedAccesses.h"
 
 namespace lcdcrt {

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "controller/FatalError.h"
+#include "base/FatalError.h"
 #include "profiles/LeadingNumber.h"
 #include "profiles/PanelWord.h"
 

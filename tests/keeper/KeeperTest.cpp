@@ -5,13 +5,13 @@
 #include <chrono>
 #include <thread>
 
+#include "base/FatalError.h"
 #include "controller/DisplayController.h"
-#include "controller/FatalError.h"
 #include "controller/PortSequence.h"
-#include "controller/SimulatedController.h"
-#include "keeper/KeeperPorts.h"
-#include "keeper/PortKeeper.h"
+#include "keeper/KeeperClient.h"
+#include "keeper/KeeperServer.h"
 #include "profiles/RegisterTable.h"
+#include "simulator/SimulatedController.h"
 #include "support/ExpectedAccesses.h"
 
 namespace lcdcrt {
@@ -20,7 +20,7 @@ namespace {
 // Each list of requests is answered until its last, which is refused with no table word
 // written: malformed requests, accesses outside a sequence, and tables that no probe of
 // the keeper's own found the controller for.
-TEST(PortKeeper, RefusesAnythingButWholeKnownSequencesAndWritesNoWord) {
+TEST(KeeperServer, RefusesAnythingButWholeKnownSequencesAndWritesNoWord) {
     using namespace std::string_literals;
     struct Case {
         std::uint8_t identity;
@@ -45,7 +45,7 @@ TEST(PortKeeper, RefusesAnythingButWholeKnownSequencesAndWritesNoWord) {
     };
     for (const auto& [identity, requests] : cases) {
         SimulatedController chip(identity);
-        PortKeeper keeper(chip);
+        KeeperServer keeper(chip);
         for (std::size_t i = 0; i + 1 < requests.size(); ++i) {
             ASSERT_EQ(keeper.answer(requests[i])[0], 'k');
         }
@@ -88,7 +88,7 @@ TEST(KeeperPair, CarriesOutTheWindowsSequencesAccessForAccess) {
     ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets), 0);
     SimulatedController chip;
     std::thread keeper([&] { serveWindow(sockets[0], chip); });
-    KeeperPorts window(sockets[1]);
+    KeeperClient window(sockets[1]);
     PortSequence start(window);
     EXPECT_TRUE(probeController(window));
     writeRegisterTable(window, lcdTable(0x0756));

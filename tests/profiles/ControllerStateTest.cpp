@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "controller/SimulatedController.h"
 #include "profiles/RegisterTable.h"
+#include "simulator/SimulatedController.h"
 
 namespace lcdcrt {
 namespace {

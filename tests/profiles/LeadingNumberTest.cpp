@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "controller/FatalError.h"
+#include "base/FatalError.h"
 
 namespace lcdcrt {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "controller/FatalError.h"
-#include "controller/SimulatedController.h"
+#include "base/FatalError.h"
 #include "profiles/LeadingNumber.h"
 #include "profiles/RegisterTable.h"
+#include "simulator/SimulatedController.h"
 
 namespace lcdcrt {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "controller/FatalError.h"
-#include "controller/SimulatedController.h"
+#include "base/FatalError.h"
+#include "simulator/SimulatedController.h"
 
 namespace lcdcrt {
 namespace {

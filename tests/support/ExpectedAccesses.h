@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "controller/SimulatedController.h"
+#include "simulator/SimulatedController.h"
 
 namespace lcdcrt::testing {
 

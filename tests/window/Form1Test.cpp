@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "controller/SimulatedController.h"
+#include "simulator/SimulatedController.h"
 #include "support/ExpectedAccesses.h"
 #include "window/FatalErrorReport.h"
 #include "window/Form1.h"

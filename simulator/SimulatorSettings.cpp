@@ -1,12 +1,12 @@
-#include "app/SimulatorSettings.h"
+#include "simulator/SimulatorSettings.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "controller/FatalError.h"
-#include "controller/Translation.h"
+#include "base/FatalError.h"
+#include "base/Translation.h"
 
 namespace lcdcrt {
 

@@ -1,4 +1,4 @@
-#include "controller/Translation.h"
+#include "base/Translation.h"
 
 #include <libintl.h>
 

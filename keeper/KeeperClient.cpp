@@ -1,4 +1,4 @@
-#include "keeper/KeeperPorts.h"
+#include "keeper/KeeperClient.h"
 
 #include <sys/socket.h>
 
@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/FatalError.h"
+#include "base/Translation.h"
 #include "controller/DisplayController.h"
-#include "controller/FatalError.h"
 #include "controller/PortAccess.h"
-#include "controller/Translation.h"
 #include "keeper/KeeperProtocol.h"
 #include "profiles/RegisterTable.h"
 
@@ -35,7 +35,7 @@ bool begins(const std::vector<std::uint16_t>& words, const RegisterTable& table,
 
 }  // namespace
 
-std::string KeeperPorts::ask(const std::string& request) {
+std::string KeeperClient::ask(const std::string& request) {
     if (send(socket_, request.data(), request.size(), MSG_NOSIGNAL) < 0) {
         throw FatalError(formatted(tr("cannot reach the port keeper: %s"), errorText(errno)));
     }
@@ -54,7 +54,7 @@ std::string KeeperPorts::ask(const std::string& request) {
     return reply.substr(1);
 }
 
-std::uint32_t KeeperPorts::in(std::int32_t port, Width width) {
+std::uint32_t KeeperClient::in(std::int32_t port, Width width) {
     if (!probeSelected_ || port != kDataPort || width != Width::Byte) {
         refuse({PortAccess::Direction::In, port, width, 0});
     }
@@ -63,7 +63,7 @@ std::uint32_t KeeperPorts::in(std::int32_t port, Width width) {
     return value.empty() ? 0 : static_cast<std::uint8_t>(value[0]);
 }
 
-void KeeperPorts::out(std::int32_t port, Width width, std::uint32_t value) {
+void KeeperClient::out(std::int32_t port, Width width, std::uint32_t value) {
     const PortAccess access{PortAccess::Direction::Out, port, width, value};
     if (port != kIndexPort || probeSelected_) {
         refuse(access);
@@ -77,7 +77,7 @@ void KeeperPorts::out(std::int32_t port, Width width, std::uint32_t value) {
     }
 }
 
-void KeeperPorts::tableWord(std::uint16_t word) {
+void KeeperClient::tableWord(std::uint16_t word) {
     words_.push_back(word);
     const bool crt = begins(words_, crtTable(), false);
     const bool lcd = begins(words_, lcdTable(kPanelRegister), true);
@@ -98,11 +98,11 @@ void KeeperPorts::tableWord(std::uint16_t word) {
     }
 }
 
-void KeeperPorts::beginSequence() {
+void KeeperClient::beginSequence() {
     ask(std::string(1, keeper::kBegin));
 }
 
-void KeeperPorts::endSequence() {
+void KeeperClient::endSequence() {
     const bool unfinished = probeSelected_ || !words_.empty();
     probeSelected_ = false;
     words_.clear();

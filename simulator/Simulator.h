@@ -4,24 +4,24 @@
 #include <optional>
 #include <string>
 
-#include "app/SimulatorSettings.h"
+#include "base/Translation.h"
 #include "controller/HeldPorts.h"
-#include "controller/SimulatedController.h"
-#include "controller/SimulatorStateFile.h"
-#include "controller/Translation.h"
+#include "simulator/SimulatedController.h"
+#include "simulator/SimulatorSettings.h"
+#include "simulator/SimulatorStateFile.h"
 
 namespace lcdcrt {
 
 // The simulated controller as lcdcrt-sim's settings ask for it: every access logged as
 // one line, the process ended after a set number of accesses, and, with a state file,
 // the registers kept in it under a lock beside it, one sequence at a time.
-class SimulatorPorts {
+class Simulator {
   public:
     // Opens the port log; throws FatalError when it cannot.
-    explicit SimulatorPorts(const SimulatorSettings& settings);
-    ~SimulatorPorts();
-    SimulatorPorts(const SimulatorPorts&) = delete;
-    SimulatorPorts& operator=(const SimulatorPorts&) = delete;
+    explicit Simulator(const SimulatorSettings& settings);
+    ~Simulator();
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
 
     PortLibrary& ports();
 

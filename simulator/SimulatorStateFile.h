@@ -3,7 +3,7 @@
 #include <string>
 
 #include "controller/ForwardingPorts.h"
-#include "controller/SimulatedController.h"
+#include "simulator/SimulatedController.h"
 
 namespace lcdcrt {
 

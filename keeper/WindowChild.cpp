@@ -1,4 +1,4 @@
-#include "app/WindowChild.h"
+#include "keeper/WindowChild.h"
 
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -10,13 +10,13 @@
 #include <cstring>
 #include <string>
 
-#include "console/TextOutput.h"
-#include "controller/ExitStatus.h"
-#include "controller/FatalError.h"
+#include "base/ExitStatus.h"
+#include "base/FatalError.h"
+#include "base/TextOutput.h"
+#include "base/Translation.h"
 #include "controller/HardwarePorts.h"
-#include "controller/Translation.h"
 #include "keeper/KeeperProtocol.h"
-#include "keeper/PortKeeper.h"
+#include "keeper/KeeperServer.h"
 
 namespace lcdcrt {
 
@@ -41,8 +41,8 @@ void forwardSignal(int signal) {
     }
     setenv(keeper::kSocketVariable, std::to_string(socket).c_str(), 1);
     execv(path.c_str(), argv);
-    _exit(reportFatalErrorText(formatted(tr("cannot start the window program %s: %s"), path.c_str(),
-                                         errorText(errno))));
+    _exit(reportFatalErrorText(
+        formatted(tr("cannot start the window program %s: %s"), path.c_str(), errorText(errno))));
 }
 
 int waitForWindow(pid_t pid) {
@@ -52,8 +52,7 @@ int waitForWindow(pid_t pid) {
         waited = waitpid(pid, &status, 0);
     } while (waited < 0 && errno == EINTR);
     if (waited < 0) {
-        throw FatalError(
-            formatted(tr("cannot learn how the window ended: %s"), errorText(errno)));
+        throw FatalError(formatted(tr("cannot learn how the window ended: %s"), errorText(errno)));
     }
     if (WIFSIGNALED(status)) {
         std::signal(WTERMSIG(status), SIG_DFL);

@@ -11,15 +11,15 @@ namespace lcdcrt {
 // carries out only whole sequences it knows: the probe, the LCD table for a panel word
 // whose low byte is 0x56, the CRT table, each between Begin and End; and a table only
 // once its own last probe found the controller (register 0x45 read 0x80).
-class PortKeeper {
+class KeeperServer {
   public:
     // How long the window may hold the controller in one sequence.
     static constexpr int kSequenceMilliseconds = 2000;
 
-    explicit PortKeeper(PortLibrary& ports) : ports_(ports) {}
-    ~PortKeeper();
-    PortKeeper(const PortKeeper&) = delete;
-    PortKeeper& operator=(const PortKeeper&) = delete;
+    explicit KeeperServer(PortLibrary& ports) : ports_(ports) {}
+    ~KeeperServer();
+    KeeperServer(const KeeperServer&) = delete;
+    KeeperServer& operator=(const KeeperServer&) = delete;
 
     // The answer packet for `request`.
     std::string answer(std::string_view request);

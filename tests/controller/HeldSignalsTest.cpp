@@ -6,7 +6,7 @@
 
 #include "console/ConsoleModes.h"
 #include "controller/HeldPorts.h"
-#include "controller/SimulatedController.h"
+#include "simulator/SimulatedController.h"
 
 namespace lcdcrt {
 namespace {

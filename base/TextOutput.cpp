@@ -1,4 +1,4 @@
-#include "console/TextOutput.h"
+#include "base/TextOutput.h"
 
 #include <fcntl.h>
 
@@ -8,9 +8,9 @@
 #include <cstring>
 #include <string>
 
-#include "controller/ExitStatus.h"
-#include "controller/FatalError.h"
-#include "controller/Translation.h"
+#include "base/ExitStatus.h"
+#include "base/FatalError.h"
+#include "base/Translation.h"
 
 namespace lcdcrt {
 

@@ -1,4 +1,4 @@
-#include "controller/SimulatorStateFile.h"
+#include "simulator/SimulatorStateFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,8 +9,8 @@
 #include <cstring>
 #include <utility>
 
-#include "controller/FatalError.h"
-#include "controller/Translation.h"
+#include "base/FatalError.h"
+#include "base/Translation.h"
 
 namespace lcdcrt {
 

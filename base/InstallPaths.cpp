@@ -1,4 +1,4 @@
-#include "console/InstallPaths.h"
+#include "base/InstallPaths.h"
 
 #include <filesystem>
 

@@ -12,9 +12,9 @@ namespace lcdcrt {
 // window's accesses into the sequences the keeper carries out (the probe's select and
 // read, a whole table of 20 words) and asks the keeper for each. Any other access is
 // refused with a FatalError before the keeper is asked.
-class KeeperPorts final : public PortLibrary {
+class KeeperClient final : public PortLibrary {
   public:
-    explicit KeeperPorts(int socket) : socket_(socket) {}
+    explicit KeeperClient(int socket) : socket_(socket) {}
 
     std::uint32_t in(std::int32_t port, Width width) override;
     void out(std::int32_t port, Width width, std::uint32_t value) override;

@@ -1,4 +1,4 @@
-#include "controller/SimulatedController.h"
+#include "simulator/SimulatedController.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "keeper/PortKeeper.h"
+#include "keeper/KeeperServer.h"
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -9,9 +9,9 @@
 #include <chrono>
 #include <cstdint>
 
+#include "base/FatalError.h"
+#include "base/Translation.h"
 #include "controller/DisplayController.h"
-#include "controller/FatalError.h"
-#include "controller/Translation.h"
 #include "keeper/KeeperProtocol.h"
 #include "profiles/RegisterTable.h"
 
@@ -57,17 +57,17 @@ bool peerClosed(int socket) {
 
 }  // namespace
 
-void PortKeeper::requireController() const {
+void KeeperServer::requireController() const {
     if (!controllerFound_) {
         refuse(N_("a table before the probe found the controller"));
     }
 }
 
-PortKeeper::~PortKeeper() {
+KeeperServer::~KeeperServer() {
     abandonSequence();
 }
 
-void PortKeeper::abandonSequence() {
+void KeeperServer::abandonSequence() {
     abandoned_ = true;
     if (inSequence_) {
         inSequence_ = false;
@@ -78,7 +78,7 @@ void PortKeeper::abandonSequence() {
     }
 }
 
-std::string PortKeeper::answer(std::string_view request) {
+std::string KeeperServer::answer(std::string_view request) {
     if (abandoned_) {
         refuse(N_("the window held the controller for more than 2 s"));
     }
@@ -124,7 +124,7 @@ std::string PortKeeper::answer(std::string_view request) {
 }
 
 void serveWindow(int socket, PortLibrary& ports) {
-    PortKeeper keeper(ports);
+    KeeperServer keeper(ports);
     std::array<char, keeper::kLargestPacket> packet{};
     std::chrono::steady_clock::time_point sequenceEnds{};
     for (;;) {
@@ -150,7 +150,7 @@ void serveWindow(int socket, PortLibrary& ports) {
         }
         if (outside && keeper.inSequence()) {
             sequenceEnds = std::chrono::steady_clock::now() +
-                           std::chrono::milliseconds(PortKeeper::kSequenceMilliseconds);
+                           std::chrono::milliseconds(KeeperServer::kSequenceMilliseconds);
         }
         reply.resize(std::min(reply.size(), keeper::kLargestPacket));
         if (send(socket, reply.data(), reply.size(), MSG_NOSIGNAL) < 0 || refused) {

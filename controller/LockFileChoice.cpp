@@ -1,4 +1,4 @@
-#include "console/LockFileChoice.h"
+#include "controller/LockFileChoice.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "console/TextOutput.h"
-#include "controller/Translation.h"
+#include "base/TextOutput.h"
+#include "base/Translation.h"
 
 namespace lcdcrt {
 

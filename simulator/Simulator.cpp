@@ -1,16 +1,16 @@
-#include "app/SimulatorPorts.h"
+#include "simulator/Simulator.h"
 
 #include <cerrno>
 #include <cstdlib>
 
-#include "console/TextOutput.h"
-#include "controller/ExitStatus.h"
-#include "controller/FatalError.h"
-#include "controller/Translation.h"
+#include "base/ExitStatus.h"
+#include "base/FatalError.h"
+#include "base/TextOutput.h"
+#include "base/Translation.h"
 
 namespace lcdcrt {
 
-SimulatorPorts::SimulatorPorts(const SimulatorSettings& settings)
+Simulator::Simulator(const SimulatorSettings& settings)
     : chip_(settings.identity), logPath_(settings.logPath), exitAfter_(settings.exitAfter) {
     if (!logPath_.empty()) {
         logName_ = N_("the port log LCDCRT_SIM_LOG=\"%s\"");
@@ -26,20 +26,20 @@ SimulatorPorts::SimulatorPorts(const SimulatorSettings& settings)
     }
 }
 
-SimulatorPorts::~SimulatorPorts() {
+Simulator::~Simulator() {
     if (log_ != stderr) {
         std::fclose(log_);
     }
 }
 
-PortLibrary& SimulatorPorts::ports() {
+PortLibrary& Simulator::ports() {
     if (held_) {
         return *held_;
     }
     return chip_;
 }
 
-void SimulatorPorts::logAccess(const PortAccess& access) {
+void Simulator::logAccess(const PortAccess& access) {
     writeText(log_, toAnnotatedText(access) + "\n", logName_, logPath_.c_str());
     if (++accesses_ == exitAfter_) {
         std::_Exit(kExitEnded);

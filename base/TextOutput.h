@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "controller/FatalError.h"
+#include "base/FatalError.h"
 
 namespace lcdcrt {
 

@@ -1,4 +1,4 @@
-#include "profiles/QuotedText.h"
+#include "base/QuotedText.h"
 
 #include <cstddef>
 
