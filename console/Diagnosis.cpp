@@ -15,8 +15,8 @@
 #include "base/TextOutput.h"
 #include "base/Translation.h"
 #include "base/Version.h"
-#include "controller/ControllerHold.h"
 #include "controller/DisplayController.h"
+#include "controller/HeldPorts.h"
 #include "controller/PortPermission.h"
 #include "controller/PortSequence.h"
 #include "profiles/ControllerState.h"
@@ -79,10 +79,10 @@ std::string kernelRow() {
 
 std::string lockFileRow() {
     struct stat status {};
-    if (stat(ControllerHold::kLockFile, &status) != 0) {
-        return row("lock file", std::string(ControllerHold::kLockFile) + " missing");
+    if (stat(HeldPorts::kLockFile, &status) != 0) {
+        return row("lock file", std::string(HeldPorts::kLockFile) + " missing");
     }
-    return row("lock file", formatted("%s uid %u gid %u mode %04o", ControllerHold::kLockFile,
+    return row("lock file", formatted("%s uid %u gid %u mode %04o", HeldPorts::kLockFile,
                                       status.st_uid, status.st_gid, status.st_mode & 07777));
 }
 

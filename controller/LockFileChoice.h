@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/ControllerHold.h"
+#include "controller/HeldPorts.h"
 
 namespace lcdcrt {
 

@@ -7,7 +7,8 @@
 #include <string>
 
 #include "base/FatalError.h"
-#include "controller/ControllerHold.h"
+#include "controller/HeldPorts.h"
+#include "simulator/SimulatedController.h"
 
 namespace lcdcrt {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 // What a user could put at the lock's path, and what taking the lock then says. The
 // system's lock is never created, never followed and must be root's; a private one is
 // made as needed and must be the caller's.
-TEST(ControllerHold, TakesOnlyARegularLockFileOfTheRightOwner) {
+TEST(HeldPorts, HoldsOnlyARegularLockFileOfTheRightOwner) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::path(::testing::TempDir()) / "controller-hold";
     struct Case {
@@ -52,13 +53,14 @@ TEST(ControllerHold, TakesOnlyARegularLockFileOfTheRightOwner) {
                 continue;  // only root can give a file away
             }
         }
-        ControllerHold hold({path.string(), c.madeBySystem});
+        SimulatedController chip;
+        HeldPorts held(chip, {path.string(), c.madeBySystem});
         if (c.refusal == nullptr) {
-            EXPECT_NO_THROW(hold.take()) << c.what;
+            EXPECT_NO_THROW(held.beginSequence()) << c.what;
             continue;
         }
         try {
-            hold.take();
+            held.beginSequence();
             ADD_FAILURE() << c.what << " was taken";
         } catch (const FatalError& error) {
             EXPECT_NE(std::string(error.what()).find(c.refusal), std::string::npos) << error.what();
