@@ -5,6 +5,7 @@
 #include "console/ConsoleModes.h"
 #include "console/InstallPaths.h"
 #include "console/TextOutput.h"
+#include "console/WindowProcessor.h"
 #include "controller/ControllerHold.h"
 #include "controller/HardwarePorts.h"
 #include "controller/HeldPorts.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
         if (lcdcrt::answerInformationRequest(command, "lcdcrt")) {
             return 0;
         }
+        lcdcrt::requireWindowProcessor(command, "lcdcrt");
         // Take the ports, then give up every capability.
         lcdcrt::Module1 hardware(lcdcrt::bindHardwarePorts(lcdcrt::acquirePortAccess()));
         lcdcrt::HeldPorts ports(hardware, lcdcrt::ControllerHold::kLockFile);

@@ -11,6 +11,7 @@
 #include "console/ConsoleModes.h"
 #include "console/InstallPaths.h"
 #include "console/TextOutput.h"
+#include "console/WindowProcessor.h"
 #include "controller/FatalError.h"
 #include "controller/Module1.h"
 #include "controller/Translation.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
         if (lcdcrt::answerInformationRequest(command, "lcdcrt-sim")) {
             return 0;
         }
+        lcdcrt::requireWindowProcessor(command, "lcdcrt-sim");
         const lcdcrt::SimulatorSettings settings = lcdcrt::readSimulatorSettings();
         if (command.mode == lcdcrt::Command::Mode::Window) {
             const std::string window = lcdcrt::windowProgramPath("lcdcrt-sim-window");
