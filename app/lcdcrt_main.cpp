@@ -7,6 +7,7 @@
 #include "base/Translation.h"
 #include "console/Command.h"
 #include "console/ConsoleModes.h"
+#include "console/WindowProcessor.h"
 #include "controller/HardwarePorts.h"
 #include "controller/HeldPorts.h"
 #include "controller/LockFileChoice.h"
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
             lcdcrt::answerInformationRequest(command, "lcdcrt");
             return lcdcrt::kExitEnded;
         }
+        lcdcrt::requireWindowProcessor(command, "lcdcrt");
         lcdcrt::Module1 hardware(lcdcrt::bindHardwarePorts(grant));
         lcdcrt::HeldPorts ports(hardware, lcdcrt::controllerLockFile());
         if (command.mode == lcdcrt::Command::Mode::Window) {

@@ -12,6 +12,7 @@
 #include "base/Translation.h"
 #include "console/Command.h"
 #include "console/ConsoleModes.h"
+#include "console/WindowProcessor.h"
 #include "controller/Module1.h"
 #include "simulator/Simulator.h"
 #include "simulator/SimulatorSettings.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
         if (lcdcrt::answerInformationRequest(command, "lcdcrt-sim")) {
             return lcdcrt::kExitEnded;
         }
+        lcdcrt::requireWindowProcessor(command, "lcdcrt-sim");
         const lcdcrt::SimulatorSettings settings = lcdcrt::readSimulatorSettings();
         if (command.mode == lcdcrt::Command::Mode::Window) {
             const std::string window = lcdcrt::windowProgramPath("lcdcrt-sim-window");

@@ -6,6 +6,8 @@
 //   outcome: exit N | signal N | running (still, after SECONDS) | error: WHAT
 //   process: PID NAME CapPrm=HEX CapEff=HEX   (if running: the program and each descendant)
 //   stdout: LINE | stderr: LINE
+//   starting (just before the exec) | peak: NAME KB (peak resident memory: the program's once
+//   it has ended, or each running process's)
 #define _GNU_SOURCE
 #include <fcntl.h>
 #include <linux/capability.h>
@@ -14,6 +16,7 @@
 #include <string.h>
 #include <sys/mount.h>
 #include <sys/reboot.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -29,15 +32,17 @@ static void end(void) {
 
 // Reports the process's capability sets if asked; returns its parent's pid, 0 if none.
 static int process(int pid, int print) {
-    char path[64], line[256], name[64] = "?", permitted[32] = "?", effective[32] = "?";
+    char path[64], line[256], name[64] = "?", permitted[32] = "?", effective[32] = "?", peak[32] = "?";
     int parent = 0;
     snprintf(path, sizeof path, "/proc/%d/status", pid);
     FILE *file = fopen(path, "r");
     while (file && fgets(line, sizeof line, file))
         sscanf(line, "Name: %63s", name), sscanf(line, "PPid: %d", &parent),
-            sscanf(line, "CapPrm: %31s", permitted), sscanf(line, "CapEff: %31s", effective);
+            sscanf(line, "CapPrm: %31s", permitted), sscanf(line, "CapEff: %31s", effective),
+            sscanf(line, "VmHWM: %31s", peak);
     if (print)
-        printf("lcdcrt-guest: process: %d %s CapPrm=%s CapEff=%s\n", pid, name, permitted, effective);
+        printf("lcdcrt-guest: process: %d %s CapPrm=%s CapEff=%s\n", pid, name, permitted, effective),
+            printf("lcdcrt-guest: peak: %s %s kB\n", name, peak);
     return file && !fclose(file) ? parent : 0;
 }
 
@@ -73,14 +78,18 @@ int main(int argc, char **argv) {
         putenv(argv[at++]);
     CHECK(at < argc && chmod("/", 0755) == 0 && mkdir("/tmp/runtime", 0700) == 0);
     CHECK(mkdir("/run", 0755) == 0 && mkdir("/run/lock", 0) == 0 && chmod("/run/lock", 01777) == 0);
-    // What the system makes at boot from tmpfiles.d: the controller lock.
+    // What the system makes at boot from tmpfiles.d: the controller lock; made as its entry
+    // says where the guest has no systemd-tmpfiles of its architecture.
     char *tmpfiles[] = {"/usr/bin/systemd-tmpfiles", "--create", NULL};
     pid_t boot = access(tmpfiles[0], X_OK) ? -1 : fork();
     if (boot == 0)
         execv(tmpfiles[0], tmpfiles), _exit(126);
     CHECK(boot < 0 || (waitpid(boot, &status, 0) == boot && status == 0));
+    CHECK(boot > 0 || close(open("/run/lock/lcdcrt.lock", O_WRONLY | O_CREAT, 0644)) == 0);
     struct vfs_cap_data rawIo = {VFS_CAP_REVISION_2 | VFS_CAP_FLAGS_EFFECTIVE, {{1u << CAP_SYS_RAWIO}}};
     CHECK(!atoi(argv[2]) || setxattr(argv[at], "security.capability", &rawIo, XATTR_CAPS_SZ_2, 0) == 0);
+    printf("lcdcrt-guest: starting\n");
+    fflush(stdout);
     pid_t pid = fork();
     CHECK(pid >= 0);
     if (pid == 0) {
@@ -90,7 +99,8 @@ int main(int argc, char **argv) {
             perror("becoming the user"), _exit(125);
         execv(argv[at], argv + at), perror("exec"), _exit(126);
     }
-    for (int tick = 0; tick < seconds * 20 && !(done = waitpid(pid, &status, WNOHANG) == pid); tick++)
+    struct rusage usage;
+    for (int tick = 0; tick < seconds * 20 && !(done = wait4(pid, &status, WNOHANG, &usage) == pid); tick++)
         usleep(50000);
     if (!done) {
         printf("lcdcrt-guest: outcome: running\n");
@@ -103,6 +113,7 @@ int main(int argc, char **argv) {
     } else {
         printf("lcdcrt-guest: outcome: %s %d\n", WIFEXITED(status) ? "exit" : "signal",
                WIFEXITED(status) ? WEXITSTATUS(status) : WTERMSIG(status));
+        printf("lcdcrt-guest: peak: %s %ld kB\n", argv[at], usage.ru_maxrss);
     }
     dump("/tmp/stdout", "stdout"), dump("/tmp/stderr", "stderr");
     end();
