@@ -42,8 +42,11 @@ bool packetWithin(int socket, std::chrono::steady_clock::time_point deadline) {
             deadline - std::chrono::steady_clock::now());
         pollfd waiting{socket, POLLIN, 0};
         const int ready = poll(&waiting, 1, static_cast<int>(std::max<long long>(left.count(), 0)));
+        if (ready < 0 && errno == EINTR) {
+            continue;  // a forwarded signal does not extend the window's time
+        }
         if (ready != 0 || left.count() <= 0) {
-            return ready != 0;
+            return ready > 0;
         }
     }
 }
