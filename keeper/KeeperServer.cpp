@@ -101,6 +101,8 @@ std::string KeeperServer::answer(std::string_view request) {
         case keeper::kBegin:
             ports_.beginSequence();
             inSequence_ = true;
+            sequenceEnds_ =
+                std::chrono::steady_clock::now() + std::chrono::milliseconds(kSequenceMilliseconds);
             return done;
         case keeper::kEnd:
             inSequence_ = false;
@@ -129,9 +131,8 @@ std::string KeeperServer::answer(std::string_view request) {
 void serveWindow(int socket, PortLibrary& ports) {
     KeeperServer keeper(ports);
     std::array<char, keeper::kLargestPacket> packet{};
-    std::chrono::steady_clock::time_point sequenceEnds{};
     for (;;) {
-        if (keeper.inSequence() && !packetWithin(socket, sequenceEnds)) {
+        if (keeper.inSequence() && !packetWithin(socket, keeper.sequenceEnds())) {
             keeper.abandonSequence();
             continue;
         }
@@ -142,7 +143,6 @@ void serveWindow(int socket, PortLibrary& ports) {
         if (size < 0 || (size == 0 && peerClosed(socket))) {
             return;
         }
-        const bool outside = !keeper.inSequence();
         std::string reply;
         bool refused = false;
         try {
@@ -150,10 +150,6 @@ void serveWindow(int socket, PortLibrary& ports) {
         } catch (const std::exception& error) {
             reply = std::string(1, keeper::kRefused) + error.what();
             refused = true;
-        }
-        if (outside && keeper.inSequence()) {
-            sequenceEnds = std::chrono::steady_clock::now() +
-                           std::chrono::milliseconds(KeeperServer::kSequenceMilliseconds);
         }
         reply.resize(std::min(reply.size(), keeper::kLargestPacket));
         if (send(socket, reply.data(), reply.size(), MSG_NOSIGNAL) < 0 || refused) {

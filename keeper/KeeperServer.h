@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,8 @@ class KeeperServer {
     std::string answer(std::string_view request);
 
     bool inSequence() const { return inSequence_; }
+    // When the sequence in progress must have ended.
+    std::chrono::steady_clock::time_point sequenceEnds() const { return sequenceEnds_; }
     // Lets the controller go from a sequence held too long; every later request is refused.
     void abandonSequence();
 
@@ -35,6 +38,7 @@ class KeeperServer {
     bool inSequence_ = false;
     bool controllerFound_ = false;
     bool abandoned_ = false;
+    std::chrono::steady_clock::time_point sequenceEnds_{};
 };
 
 // Serves the window on `socket` until it closes its end, or until a request is refused:
