@@ -91,6 +91,9 @@ void SimulatorStateFile::endSequence() {
     const int fd = open(temporary.c_str(),
                         O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "wb");
+    if (fd >= 0 && file == nullptr) {
+        close(fd);
+    }
     int error = 0;
     if (file == nullptr || std::fwrite(state.data(), 1, state.size(), file) != state.size() ||
         std::fflush(file) != 0 || fsync(fileno(file)) != 0) {
