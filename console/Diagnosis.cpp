@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "base/ExitStatus.h"
@@ -71,8 +70,7 @@ std::string capabilityRow(const fs::path& program) {
 std::string kernelRow() {
     utsname system{};
     uname(&system);
-    std::string lockdown;
-    std::getline(std::ifstream(kLockdownFile), lockdown);
+    const std::string lockdown = readLockdownText();
     return row("kernel", std::string(system.sysname) + " " + system.release + " " + system.machine +
                              ", lockdown: " + (lockdown.empty() ? "not reported" : lockdown));
 }

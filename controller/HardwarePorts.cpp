@@ -9,8 +9,6 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "base/FatalError.h"
 #include "base/Translation.h"
@@ -63,11 +61,6 @@ class HardwarePorts final : public PortLibrary {
         return static_cast<unsigned short>(port);
     }
 };
-
-std::string readLockdownText() {
-    std::ifstream file(kLockdownFile);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 std::string programPath() {
     std::array<char, 4096> path{};

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "base/Translation.h"
 #include "controller/DisplayController.h"
@@ -24,6 +25,12 @@ std::string_view lockdownMode(std::string_view text) {
 }
 
 }  // namespace
+
+std::string readLockdownText() {
+    std::string line;
+    std::getline(std::ifstream(kLockdownFile), line);
+    return line;
+}
 
 bool withinControllerPorts(std::int32_t port, Width width) {
     const std::int64_t last = std::int64_t{port} + static_cast<int>(width) - 1;

@@ -12,6 +12,9 @@ namespace lcdcrt {
 // Where the kernel says whether it is locked down, e.g. "[none] integrity confidentiality".
 inline constexpr const char* kLockdownFile = "/sys/kernel/security/lockdown";
 
+// The lockdown file's first line, empty where the kernel reports none.
+std::string readLockdownText();
+
 // True when an access of `width` bytes at `port` stays within 0x3D6-0x3D7, the only
 // ports the program is granted and the only ones it may touch.
 bool withinControllerPorts(std::int32_t port, Width width);
