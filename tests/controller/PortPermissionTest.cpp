@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <string>
@@ -44,10 +46,22 @@ TEST(PortPermission, RefusalMessageNamesPortsReasonAndRemedy) {
     }
 }
 
-// Root's own folders are trusted; a folder anyone may write, and all below it, are not.
+// Root's own folders are trusted; a folder its group or anyone may write, or another
+// user's, and all below them, are not.
 TEST(PortPermission, FindsWhatUsersOtherThanRootCouldChange) {
     EXPECT_EQ(changeableByUsers({"/usr/bin/env", "/usr/share/locale/none"}), "");
     EXPECT_EQ(changeableByUsers({"/usr/bin/env", "/tmp/lcdcrt/share/locale"}), "/tmp");
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root can make root's folders and give one away";
+    }
+    const std::string group = ::testing::TempDir() + "group-writable";
+    const std::string user = ::testing::TempDir() + "user-owned";
+    for (const std::string& folder : {group, user}) {
+        mkdir(folder.c_str(), 0755);
+    }
+    ASSERT_EQ(chmod(group.c_str(), 0775) | chown(user.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(changeableByUsers({group + "/lcdcrt"}), group);
+    EXPECT_EQ(changeableByUsers({user + "/lcdcrt"}), user);
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ TEST(ReadLeadingNumber, ReadsTheNumberAtTheStartOrRefusesOneBeyondTheDoubles) {
                  {".5", 0.5},
                  {"5.", 5},
                  {"-", 0},
+                 {"+5", 5},
                  {".", 0},
                  {"1 2", 12},
                  {" \t\n-1\t2 .\n5", -12.5},
