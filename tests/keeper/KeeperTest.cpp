@@ -82,6 +82,43 @@ TEST(KeeperPair, RefusesASequenceHeldTooLongAndAnEmptyPacket) {
     }
 }
 
+// The window's side refuses what is neither the probe nor a whole table, before the keeper
+// is asked for it, and a sequence that ends inside a table.
+TEST(KeeperClient, RefusesWhatIsNeitherTheProbeNorAWholeTable) {
+    const struct {
+        const char* what;
+        void (*accesses)(PortLibrary&);
+    } cases[] = {
+        {"the probe read from the index port",
+         [](PortLibrary& ports) {
+             ports.out(kIndexPort, Width::Byte, kProbeRegister);
+             ports.in(kIndexPort, Width::Byte);
+         }},
+        {"the probe selected inside a table",
+         [](PortLibrary& ports) {
+             ports.out(kIndexPort, Width::Word, 0x5719);
+             ports.out(kIndexPort, Width::Byte, kProbeRegister);
+         }},
+        {"a sequence ended inside a table",
+         [](PortLibrary& ports) {
+             ports.out(kIndexPort, Width::Word, 0x5719);
+             ports.endSequence();
+         }},
+    };
+    for (const auto& c : cases) {
+        int sockets[2];
+        ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets), 0);
+        SimulatedController chip;
+        std::thread keeper([&] { serveWindow(sockets[0], chip); });
+        KeeperClient window(sockets[1]);
+        window.beginSequence();
+        EXPECT_THROW(c.accesses(window), FatalError) << c.what;
+        close(sockets[1]);
+        keeper.join();
+        close(sockets[0]);
+    }
+}
+
 // The window's side and the keeper, joined by a socket pair as the two processes are.
 TEST(KeeperPair, CarriesOutTheWindowsSequencesAccessForAccess) {
     int sockets[2];
