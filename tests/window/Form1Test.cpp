@@ -36,6 +36,21 @@ TEST(Form1Start, ProbesWritesLcdThenTitlesMinimisesAndCentresInTwips) {
     EXPECT_EQ(twipsToPixels(TwipsRect{7.4F, 7.5F, 22.4F, 22.6F}), QRect(0, 1, 1, 2));
 }
 
+// Both buttons in the bold 11.25-point Gothic (IPA's where the first is not installed), neither
+// a default button that Enter would press wherever the focus is, Command1 first in the focus.
+TEST(Form1Buttons, WearTheirFontAndTakeTheFocusInOrder) {
+    SimulatedController chip;
+    const Form1 form(chip, "");
+    for (const QPushButton* button : {form.Command1, form.Command2}) {
+        EXPECT_EQ(button->font().families(),
+                  QStringList({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")}));
+        EXPECT_EQ(button->font().pointSizeF(), 11.25);
+        EXPECT_EQ(button->font().weight(), QFont::Bold);
+        EXPECT_FALSE(button->autoDefault());
+    }
+    EXPECT_EQ(form.Command1->nextInFocusChain(), form.Command2);
+}
+
 TEST(FatalErrorBox, ShowsTheMessageAsPlainText) {
     const auto box = fatalErrorBox("panel parameter \"<h1>OK\" is out of range");
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
