@@ -4,9 +4,11 @@
 // and tells on stderr whether that faulted; sends the port keeper the requests that
 // LCDCRT_GUEST_KEEPER lists (B,P,C: one packet each, before the window's own) and tells its
 // answers; then, once the event loop runs, clicks Form1's buttons as LCDCRT_GUEST_CLICKS
-// lists them (1,2: Command1, Command2; T: the window ends by SIGTERM, as by kill).
+// lists them (1,2: Command1, Command2; T: SIGTERM to the window, P: SIGTERM to its parent,
+// lcdcrt, each as by kill).
 #include <sys/io.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QFile>
@@ -64,10 +66,11 @@ QString askKeeper(const QStringList& requests) {
 void click(const QStringList& buttons) {
     for (QWidget* const form : QApplication::topLevelWidgets()) {
         for (const QString& button : form->objectName() == u"Form1" ? buttons : QStringList()) {
-            if (button == u"T") {
-                std::raise(SIGTERM);
+            if (button == u"T" || button == u"P") {
+                kill(button == u"T" ? getpid() : getppid(), SIGTERM);
+            } else {
+                form->findChild<QPushButton*>(QLatin1String("Command") + button)->click();
             }
-            form->findChild<QPushButton*>(QLatin1String("Command") + button)->click();
         }
     }
 }
