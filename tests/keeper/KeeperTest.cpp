@@ -83,7 +83,8 @@ TEST(KeeperPair, RefusesASequenceHeldTooLongAndAnEmptyPacket) {
 }
 
 // The window's side refuses what is neither the probe nor a whole table, before the keeper
-// is asked for it, and a sequence that ends inside a table.
+// is asked for it, and a sequence that ends inside a table; and it fails with the keeper's
+// refusal.
 TEST(KeeperClient, RefusesWhatIsNeitherTheProbeNorAWholeTable) {
     const struct {
         const char* what;
@@ -104,6 +105,8 @@ TEST(KeeperClient, RefusesWhatIsNeitherTheProbeNorAWholeTable) {
              ports.out(kIndexPort, Width::Word, 0x5719);
              ports.endSequence();
          }},
+        {"a table the keeper refuses, with no probe before it",
+         [](PortLibrary& ports) { writeRegisterTable(ports, crtTable()); }},
     };
     for (const auto& c : cases) {
         int sockets[2];

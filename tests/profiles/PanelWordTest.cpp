@@ -40,10 +40,10 @@ TEST(PanelWord, RefusesParametersBeforeAnythingIsWritten) {
     } cases[] = {
         {"0.005859375", "panel parameter \"0.005859375" + notWhole},  // 599.5 rounds to 600
         {"1e307", "panel parameter \"1e307\" is too large"},
-        {"126\t\"\\" + std::string(50, 'x') + "\xff", "panel parameter \"126\\t\\\"\\\\" +
-                                                          std::string(34, 'x') +
-                                                          "...\" is out of range "
-                                                          "(-130 to 125)"},
+        {"126\t\r\"\\" + std::string(50, 'x') + "\xff", "panel parameter \"126\\t\\r\\\"\\\\" +
+                                                            std::string(33, 'x') +
+                                                            "...\" is out of range "
+                                                            "(-130 to 125)"},
     };
     for (const auto& c : cases) {
         SimulatedController controller;
