@@ -4,11 +4,13 @@
 // The NAME=VALUEs go into its environment; /tmp/runtime (0700, its user's) is for XDG_RUNTIME_DIR.
 // RAWIO 1 gives the program file cap_sys_rawio+ep first. Report lines, after "lcdcrt-guest: ":
 //   outcome: exit N | signal N | running (still, after SECONDS) | error: WHAT
-//   process: PID NAME CapPrm=HEX CapEff=HEX   (if running: the program and each descendant)
+//   process: PID NAME CapPrm=HEX CapEff=HEX   (if running: the program and each descendant;
+//     if ended: each process it left behind, which init has inherited)
 //   stdout: LINE | stderr: LINE
 //   starting (just before the exec) | peak: NAME KB (peak resident memory: the program's once
 //   it has ended, or each running process's)
 #define _GNU_SOURCE
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/capability.h>
 #include <stdio.h>
@@ -114,6 +116,12 @@ int main(int argc, char **argv) {
         printf("lcdcrt-guest: outcome: %s %d\n", WIFEXITED(status) ? "exit" : "signal",
                WIFEXITED(status) ? WEXITSTATUS(status) : WTERMSIG(status));
         printf("lcdcrt-guest: peak: %s %ld kB\n", argv[at], usage.ru_maxrss);
+        while (waitpid(-1, &status, WNOHANG) > 0)  // orphans that have ended too
+            ;
+        DIR *all = opendir("/proc");
+        for (struct dirent *entry; all && (entry = readdir(all));)
+            if (atoi(entry->d_name) > 1 && process(atoi(entry->d_name), 0) == 1)
+                process(atoi(entry->d_name), 1);
     }
     dump("/tmp/stdout", "stdout"), dump("/tmp/stderr", "stderr");
     end();
