@@ -127,7 +127,12 @@ TEST(KeeperPair, CarriesOutTheWindowsSequencesAccessForAccess) {
     int sockets[2];
     ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets), 0);
     SimulatedController chip;
-    std::thread keeper([&] { serveWindow(sockets[0], chip); });
+    // The keeper's end closes when it stops serving, as its process's does: a refusal
+    // fails the window's side instead of leaving it waiting.
+    std::thread keeper([&] {
+        serveWindow(sockets[0], chip);
+        close(sockets[0]);
+    });
     KeeperClient window(sockets[1]);
     PortSequence start(window);
     EXPECT_TRUE(probeController(window));
