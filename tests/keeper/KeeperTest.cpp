@@ -17,6 +17,16 @@
 namespace lcdcrt {
 namespace {
 
+// The keeper serving `chip` on `socket`, in a thread. As its process does, it closes its
+// end when it stops serving: a keeper that stops early fails the window's side instead of
+// leaving it waiting.
+std::thread keeperServing(int socket, PortLibrary& chip) {
+    return std::thread([socket, &chip] {
+        serveWindow(socket, chip);
+        close(socket);
+    });
+}
+
 // Each list of requests is answered until its last, which is refused with no table word
 // written: malformed requests, accesses outside a sequence, and tables that no probe of
 // the keeper's own found the controller for.
@@ -63,7 +73,7 @@ TEST(KeeperPair, RefusesASequenceHeldTooLongAndAnEmptyPacket) {
         int sockets[2];
         ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets), 0);
         SimulatedController chip;
-        std::thread keeper([&] { serveWindow(sockets[0], chip); });
+        std::thread keeper = keeperServing(sockets[0], chip);
         char reply[512];
         ASSERT_EQ(send(sockets[1], "B", 1, 0), 1);
         ASSERT_GT(recv(sockets[1], reply, sizeof reply, 0), 0);
@@ -112,13 +122,12 @@ TEST(KeeperClient, RefusesWhatIsNeitherTheProbeNorAWholeTable) {
         int sockets[2];
         ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets), 0);
         SimulatedController chip;
-        std::thread keeper([&] { serveWindow(sockets[0], chip); });
+        std::thread keeper = keeperServing(sockets[0], chip);
         KeeperClient window(sockets[1]);
         window.beginSequence();
         EXPECT_THROW(c.accesses(window), FatalError) << c.what;
         close(sockets[1]);
         keeper.join();
-        close(sockets[0]);
     }
 }
 
@@ -127,12 +136,7 @@ TEST(KeeperPair, CarriesOutTheWindowsSequencesAccessForAccess) {
     int sockets[2];
     ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets), 0);
     SimulatedController chip;
-    // The keeper's end closes when it stops serving, as its process's does: a refusal
-    // fails the window's side instead of leaving it waiting.
-    std::thread keeper([&] {
-        serveWindow(sockets[0], chip);
-        close(sockets[0]);
-    });
+    std::thread keeper = keeperServing(sockets[0], chip);
     KeeperClient window(sockets[1]);
     PortSequence start(window);
     EXPECT_TRUE(probeController(window));
