@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -7,6 +9,7 @@
 
 #include "base/FatalError.h"
 #include "controller/DisplayController.h"
+#include "controller/HeldPorts.h"
 #include "controller/PortSequence.h"
 #include "keeper/KeeperClient.h"
 #include "keeper/KeeperServer.h"
@@ -66,19 +69,24 @@ TEST(KeeperServer, RefusesAnythingButWholeKnownSequencesAndWritesNoWord) {
     }
 }
 
-// A window that keeps the controller past 2 s loses it, and an empty packet is a
-// malformed request, not the window's end: both are refused with a message.
+// A window that keeps the controller past 2 s loses it, there and then, and an empty
+// packet is a malformed request, not the window's end: both are refused with a message.
 TEST(KeeperPair, RefusesASequenceHeldTooLongAndAnEmptyPacket) {
+    const std::string lock = ::testing::TempDir() + "keeper-pair.lock";
     for (const bool late : {true, false}) {
         int sockets[2];
         ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets), 0);
         SimulatedController chip;
-        std::thread keeper = keeperServing(sockets[0], chip);
+        HeldPorts held(chip, {lock, false});
+        std::thread keeper = keeperServing(sockets[0], held);
         char reply[512];
         ASSERT_EQ(send(sockets[1], "B", 1, 0), 1);
         ASSERT_GT(recv(sockets[1], reply, sizeof reply, 0), 0);
         if (late) {
             std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+            const int other = open(lock.c_str(), O_RDONLY | O_CLOEXEC);
+            EXPECT_EQ(flock(other, LOCK_EX | LOCK_NB), 0) << "the keeper still holds the lock";
+            close(other);
         }
         ASSERT_EQ(send(sockets[1], late ? "P" : "", late ? 1 : 0, 0), late ? 1 : 0);
         const ssize_t size = recv(sockets[1], reply, sizeof reply, 0);
